@@ -9,10 +9,10 @@ TScriptedPrompt::~TScriptedPrompt() { SetPrompt(fPrevious); }
 
 void TScriptedPrompt::AnswerFile(const QString &fileName, int filterIndex)
 {
-    fAnswers.push_back(TFileAnswer{TFileChoice{fileName, filterIndex}});
+    fAnswers.push_back(TFileAnswer{false, TFileChoice{fileName, filterIndex}});
 }
 
-void TScriptedPrompt::CancelFile() { fAnswers.push_back(TFileAnswer{std::nullopt}); }
+void TScriptedPrompt::CancelFile() { fAnswers.push_back(TFileAnswer{}); }
 
 void TScriptedPrompt::AnswerMessage(TAnswer answer) { fAnswers.push_back(TMessageAnswer{answer}); }
 
@@ -31,6 +31,13 @@ void TScriptedPrompt::AnswerModal(std::function<void(QWidget *)> inspect, int re
     fAnswers.push_back(TModalAnswer{std::move(inspect), result});
 }
 
+std::optional<TPrompt::TFileChoice> TScriptedPrompt::FileResult(const TFileAnswer &answer)
+{
+    if (answer.Cancelled)
+        return std::nullopt;
+    return answer.Choice;
+}
+
 template <class T> T TScriptedPrompt::Next(const QString &question)
 {
     Asked << question;
@@ -46,13 +53,13 @@ template <class T> T TScriptedPrompt::Next(const QString &question)
 std::optional<TPrompt::TFileChoice> TScriptedPrompt::OpenFile(QWidget *, const QString &filter,
                                                               int, bool)
 {
-    return Next<TFileAnswer>("open: " + filter).Choice;
+    return FileResult(Next<TFileAnswer>("open: " + filter));
 }
 
 std::optional<TPrompt::TFileChoice> TScriptedPrompt::SaveFile(QWidget *, const QString &filter,
                                                               int, bool)
 {
-    return Next<TFileAnswer>("save: " + filter).Choice;
+    return FileResult(Next<TFileAnswer>("save: " + filter));
 }
 
 TPrompt::TAnswer TScriptedPrompt::Message(QWidget *, TKind, const QString &text, TButtons buttons)

@@ -44,7 +44,8 @@ public:
 
 private:
     struct TFileAnswer {
-        std::optional<TFileChoice> Choice;
+        bool Cancelled = true;
+        TFileChoice Choice;
     };
     struct TMessageAnswer {
         TAnswer Answer;
@@ -62,6 +63,7 @@ private:
     using TAnswerVariant =
         std::variant<TFileAnswer, TMessageAnswer, TInputAnswer, TFolderAnswer, TModalAnswer>;
     template <class T> T Next(const QString &question);
+    static std::optional<TFileChoice> FileResult(const TFileAnswer &answer);
 
     std::deque<TAnswerVariant> fAnswers;
     TPrompt *fPrevious = nullptr;
