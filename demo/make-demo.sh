@@ -1,0 +1,326 @@
+#!/usr/bin/env bash
+# Makes the demo disc in this folder: two artists, three albums, six short songs with spoken
+# titles, covers, photos, song texts, reviews, histories, an HTML section with frames, one clip,
+# readme.rtf and the list Demo.pl. Everything is generated here; nothing is taken from elsewhere.
+# Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv and perl. Run it again to remake the disc.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+FONT=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+rm -rf veter lesnaya photos html clips Demo.pl readme.rtf
+mkdir -p veter/sneg veter/doroga lesnaya/gavan lesnaya/foto photos/zal html clips
+
+# --- text helpers -------------------------------------------------------------------------------
+
+# Windows-1251 text with CR LF line ends, from UTF-8 on standard input.
+cp1251() { iconv -f UTF-8 -t CP1251 | sed 's/$/\r/'; }
+
+# An RTF document: the body (RTF markup in UTF-8 on standard input) with every non-ASCII
+# character written as a \'hh escape of its Windows-1251 byte.
+rtf() {
+  {
+    printf '{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 Arial;}'
+    printf '{\\f1\\froman\\fcharset204 Times New Roman;}}\n'
+    printf '{\\colortbl;\\red0\\green0\\blue128;\\red128\\green0\\blue0;}\n'
+    printf '\\viewkind4\\uc1\\pard\\f0\\fs22\n'
+    cat
+    printf '}\n'
+  } | iconv -f UTF-8 -t CP1251 | perl -pe "s/([\\x80-\\xff])/sprintf(\"\\\\'%02x\",ord(\$1))/ge"
+}
+
+# --- sound --------------------------------------------------------------------------------------
+
+# A song: the spoken title over a soft chord, encoded as MP3.
+#   song OUT.mp3 "title" SECONDS FREQ1 FREQ2 CHANNELS RATE BITRATE
+song() {
+  local out=$1 title=$2 secs=$3 f1=$4 f2=$5 ch=$6 rate=$7 kbps=$8
+  espeak-ng -v ru -s 140 -w "$work/voice.wav" "$title"
+  sox "$work/voice.wav" -r "$rate" -c "$ch" "$work/voice2.wav" pad 0.3 0
+  sox -n -r "$rate" -c "$ch" "$work/chord.wav" synth "$secs" sine "$f1" sine "$f2" \
+    fade 0.2 "$secs" 0.5 vol 0.15
+  sox -m "$work/chord.wav" "$work/voice2.wav" "$work/mix.wav" trim 0 "$secs"
+  local mode=j
+  [ "$ch" = 1 ] && mode=m
+  lame --quiet -m "$mode" -b "$kbps" --resample "$(awk "BEGIN{print $rate/1000}")" \
+    "$work/mix.wav" "$out"
+}
+
+# Appends a 128-byte ID3v1 tag (text in Windows-1251, fields padded with zero bytes).
+#   id3v1 FILE title artist album year comment genre-number
+id3v1() {
+  local file=$1
+  field() {
+    printf '%s' "$1" | iconv -f UTF-8 -t CP1251 | head -c "$2" >"$work/field"
+    cat "$work/field"
+    head -c $(($2 - $(stat -c %s "$work/field"))) /dev/zero
+  }
+  {
+    printf 'TAG'
+    field "$2" 30
+    field "$3" 30
+    field "$4" 30
+    field "$5" 4
+    field "$6" 30
+    printf "\\$(printf '%03o' "$7")"
+  } >>"$file"
+}
+
+# --- pictures -----------------------------------------------------------------------------------
+
+# A picture with a coloured gradient and a caption.
+#   picture OUT WIDTHxHEIGHT COLOUR1 COLOUR2 "caption" [extra convert options...]
+picture() {
+  local out=$1 size=$2 c1=$3 c2=$4 caption=$5
+  shift 5
+  convert -size "$size" "gradient:$c1-$c2" -font "$FONT" -pointsize 18 -fill white \
+    -gravity center -annotate 0 "$caption" -strip "$@" "$out"
+}
+
+# --- artists, albums, songs ---------------------------------------------------------------------
+
+song veter/sneg/01.mp3 "Первый снег" 4 220 277 2 44100 96
+id3v1 veter/sneg/01.mp3 "Первый снег" "Северный ветер" "Первый снег" 2001 "Демо-диск" 17
+song veter/sneg/02.mp3 "Зимняя дорога" 4 196 247 2 44100 96
+id3v1 veter/sneg/02.mp3 "Зимняя дорога" "Северный ветер" "Первый снег" 2001 "" 255
+song veter/doroga/01.mp3 "Огни вокзала" 3 262 330 2 44100 96
+song veter/doroga/02.mp3 "Дом у реки" 5 175 220 2 44100 96
+song lesnaya/gavan/01.mp3 "Тихая гавань" 4 330 392 1 22050 32
+id3v1 lesnaya/gavan/01.mp3 "Тихая гавань" "Анна Лесная" "Тихая гавань" 2003 "Моно-запись" 116
+song lesnaya/gavan/02.mp3 "Колыбельная" 3 294 370 2 44100 96
+
+picture veter/sneg/cover.jpg 200x200 '#1d3a6e' '#9fc3e8' 'Первый снег' -quality 80
+picture veter/doroga/cover.gif 200x200 '#6e3a1d' '#e8c39f' 'Дорога домой' -colors 32
+picture BMP3:lesnaya/gavan/cover.bmp 160x160 '#1d6e3a' '#9fe8c3' 'Тихая гавань' -colors 64 \
+  -type Palette -compress none
+
+picture photos/zal/hall.jpg 320x240 '#202020' '#c08040' 'Зал' -quality 75
+picture photos/рассвет.jpg 320x240 '#402060' '#f0b060' 'Рассвет' -quality 75
+picture photos/stage.jpg 240x320 '#103040' '#60c0f0' 'Сцена' -quality 75
+picture lesnaya/foto/portrait.jpg 240x320 '#305020' '#d0f0a0' 'Анна' -quality 75
+
+rtf >veter/history.rtf <<'EOF'
+{\b\fs32 Северный ветер\b0\fs22\par}
+\par
+Группа «Северный ветер» собралась зимой в маленьком городе у моря. Первый альбом
+записали за одну неделю в пустом зале дома культуры.\par
+\par
+{\i Состав:}\par
+\tab Иван Морозов \endash  гитара, голос\par
+\tab Пётр Снегирёв \endash  бас\par
+\tab Ольга Вьюгина \endash  клавиши\par
+EOF
+
+cp1251 >lesnaya/history.txt <<'EOF'
+Анна Лесная
+
+Певица и автор песен. Пишет тихие песни о море, лесе и доме.
+Первый альбом «Тихая гавань» вышел в 2003 году.
+EOF
+
+printf 'foto\n' | cp1251 >lesnaya/pics.txt
+
+rtf >veter/sneg/review.rtf <<'EOF'
+{\b Рецензия: «Первый снег» (2001)\b0\par}
+\par
+Спокойный и светлый дебют. {\cf1 Голос} и {\cf2 аккорды} \endash  ничего лишнего.\par
+Оценка: {\b 4 из 5}.\par
+EOF
+
+cp1251 >veter/doroga/review.txt <<'EOF'
+Рецензия: «Дорога домой» (2004)
+
+Второй альбом длиннее и теплее первого. Песни о дороге и возвращении.
+EOF
+
+cp1251 >lesnaya/gavan/review.txt <<'EOF'
+Рецензия: «Тихая гавань» (2003)
+
+Запись сделана на один микрофон, поэтому первая песня звучит в моно.
+EOF
+
+rtf >veter/sneg/01.rtf <<'EOF'
+{\b Первый снег\b0\par}
+\par
+Первый снег ложится на крыши,\par
+город стал белей и тише.\par
+\par
+{\i Припев:}\par
+Первый снег, первый снег\endash \par
+мы идём домой.\par
+EOF
+
+cp1251 >veter/sneg/02.txt <<'EOF'
+Зимняя дорога
+
+Едем по зимней дороге,
+фонари стоят вдоль пути.
+EOF
+
+cp1251 >veter/doroga/01.txt <<'EOF'
+Огни вокзала
+
+Огни вокзала горят до утра,
+поезд уходит, и мне пора.
+EOF
+
+rtf >lesnaya/gavan/01.rtf <<'EOF'
+\qc{\b\fs28 Тихая гавань\b0\fs22\par}
+\par
+В тихой гавани лодки спят,\par
+волны шепчут всю ночь подряд.\par
+\ql
+EOF
+
+# --- disc-wide material -------------------------------------------------------------------------
+
+rtf >readme.rtf <<'EOF'
+{\b\fs32 Демонстрационный диск\b0\fs22\par}
+\par
+Этот диск сделан для проверки программы «Лорванта 2.0». Все песни, картинки и тексты
+созданы специально для него.\par
+\par
+{\b На диске:}\par
+\tab два исполнителя и три альбома;\par
+\tab обложки, фотографии, тексты песен, рецензии и истории;\par
+\tab раздел HTML и видеоклип.\par
+EOF
+
+html() { iconv -f UTF-8 -t CP1251 >"$1"; }
+
+html html/index.htm <<'EOF'
+<html>
+<head><meta http-equiv="Content-Type" content="text/html; charset=windows-1251">
+<title>Демонстрационный диск</title></head>
+<frameset cols="30%,*">
+  <frame name="menu" src="menu.htm">
+  <frame name="main" src="main.htm">
+</frameset>
+</html>
+EOF
+
+html html/menu.htm <<'EOF'
+<html>
+<head><meta http-equiv="Content-Type" content="text/html; charset=windows-1251"></head>
+<body>
+<h3>Разделы</h3>
+<p><a href="main.htm" target="main">О диске</a></p>
+<p><a href="veter.htm" target="main">Северный ветер</a></p>
+<p><a href="lesnaya.htm" target="main">Анна Лесная</a></p>
+</body>
+</html>
+EOF
+
+html html/main.htm <<'EOF'
+<html>
+<head><meta http-equiv="Content-Type" content="text/html; charset=windows-1251"></head>
+<body>
+<h2>Демонстрационный диск</h2>
+<p>Выберите раздел слева.</p>
+<p><img src="../photos/stage.jpg" width="120" height="160"></p>
+</body>
+</html>
+EOF
+
+html html/veter.htm <<'EOF'
+<html>
+<head><meta http-equiv="Content-Type" content="text/html; charset=windows-1251"></head>
+<body>
+<h2>Северный ветер</h2>
+<p>Альбомы: «Первый снег» (2001), «Дорога домой» (2004).</p>
+<p><img src="../veter/sneg/cover.jpg"></p>
+</body>
+</html>
+EOF
+
+html html/lesnaya.htm <<'EOF'
+<html>
+<head><meta http-equiv="Content-Type" content="text/html; charset=windows-1251"></head>
+<body>
+<h2>Анна Лесная</h2>
+<p>Альбом: «Тихая гавань» (2003).</p>
+<p><a href="menu.htm" target="_top">Только меню</a></p>
+</body>
+</html>
+EOF
+
+ffmpeg -v error -y -f lavfi -i testsrc=size=160x120:rate=25:duration=3 \
+  -f lavfi -i sine=frequency=660:duration=3 \
+  -c:v mpeg1video -b:v 150k -c:a mp2 -b:a 64k -ar 44100 -f mpeg clips/clip.mpg
+
+# --- the list -----------------------------------------------------------------------------------
+
+cp1251 >Demo.pl <<'EOF'
+[Common]
+About=readme.rtf
+Photos=photos
+HTML=html\index.htm
+Clips=clips
+[Artist]
+Name=Северный ветер
+History=veter\history.rtf
+Albums=2
+
+[Album]
+Name=Первый снег
+Year=2001
+Picture=veter\sneg\cover.jpg
+Retsenzia=veter\sneg\review.rtf
+Songs=2
+
+[Song]
+Title=Первый снег
+File=veter\sneg\01.mp3
+Text=veter\sneg\01.rtf
+Comment=Запись с репетиции
+
+[Song]
+Title=Зимняя дорога
+File=veter\sneg\02.mp3
+Text=veter\sneg\02.txt
+
+[Album]
+Name=Дорога домой
+Year=2004
+Picture=veter\doroga\cover.gif
+Retsenzia=veter\doroga\review.txt
+Songs=2
+
+[Song]
+Title=Огни вокзала
+File=veter\doroga\01.mp3
+Text=veter\doroga\01.txt
+
+[Song]
+Title=Дом у реки
+File=veter\doroga\02.mp3
+Picture=photos\stage.jpg
+
+[Artist]
+Name=Анна Лесная
+History=lesnaya\history.txt
+PicPaths=lesnaya\pics.txt
+Albums=1
+
+[Album]
+Name=Тихая гавань
+Year=2003
+Picture=lesnaya\gavan\cover.bmp
+Retsenzia=lesnaya\gavan\review.txt
+Songs=2
+
+[Song]
+Title=Тихая гавань
+File=lesnaya\gavan\01.mp3
+Text=lesnaya\gavan\01.rtf
+Comment=Моно
+
+[Song]
+Title=Колыбельная
+File=lesnaya\gavan\02.mp3
+
+EOF
+
+du -sh .
