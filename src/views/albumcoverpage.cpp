@@ -1,0 +1,3 @@
+#include "views/albumcoverpage.h"
+
+TAlbumCoverPage::TAlbumCoverPage(QWidget *parent) : QWidget(parent) { setObjectName("AlbumPicTS"); }

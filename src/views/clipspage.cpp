@@ -1,0 +1,3 @@
+#include "views/clipspage.h"
+
+TClipsPage::TClipsPage(QWidget *parent) : QWidget(parent) { setObjectName("tsClips"); }

@@ -1,0 +1,3 @@
+#include "views/historypage.h"
+
+THistoryPage::THistoryPage(QWidget *parent) : QWidget(parent) { setObjectName("HistoryTS"); }

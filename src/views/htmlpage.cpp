@@ -1,0 +1,3 @@
+#include "views/htmlpage.h"
+
+THtmlPage::THtmlPage(QWidget *parent) : QWidget(parent) { setObjectName("tsHTML"); }

@@ -1,0 +1,3 @@
+#include "views/photospage.h"
+
+TPhotosPage::TPhotosPage(QWidget *parent) : QWidget(parent) { setObjectName("SongPicTS"); }

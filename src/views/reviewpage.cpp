@@ -1,0 +1,3 @@
+#include "views/reviewpage.h"
+
+TReviewPage::TReviewPage(QWidget *parent) : QWidget(parent) { setObjectName("RetsTS"); }

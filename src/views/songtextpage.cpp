@@ -1,0 +1,3 @@
+#include "views/songtextpage.h"
+
+TSongTextPage::TSongTextPage(QWidget *parent) : QWidget(parent) { setObjectName("SongTextTS"); }

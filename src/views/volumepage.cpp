@@ -1,0 +1,3 @@
+#include "views/volumepage.h"
+
+TVolumePage::TVolumePage(QWidget *parent) : QWidget(parent) { setObjectName("VolSheet"); }
