@@ -83,4 +83,11 @@ public:
     // aborts the remaining writes and is thrown (TSettingsError) after the store was closed;
     // the store is closed in every case.
     void WriteAtExit(TSettingsStore &store, const TExitState &state) const;
+
+private:
+    void ReadBlock(const TSettingsStore &store);
+    bool RemembersList(bool runFromCD) const;
+    void WriteAll(TSettingsStore &store, const TExitState &state) const;
+    void WriteGlobals(TSettingsStore &store, const TExitState &state) const;
+    int PlaylistTypeToWrite(const TSettingsStore &store, const TExitState &state) const;
 };

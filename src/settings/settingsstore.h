@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -86,11 +87,13 @@ private:
         TRegValue Value;
     };
 
-    QStringList ResolvePath(const QString &path) const;
+    // The absolute key path; nullopt when a name on it is not a valid key name.
+    std::optional<QStringList> ResolvePath(const QString &path) const;
+    const TRegKey *CurrentKey() const;
     const TRegValue &ValueOfType(const QString &name, TRegValue::TType type) const;
+    void WriteValue(const QString &name, const TRegValue &value);
     void Record(TChange change);
     static void Apply(TRegKey &root, const TChange &change);
-    void SetValue(const QString &name, TRegValue value);
 
     QString FilePath_;
     QString MovedAsidePath_;

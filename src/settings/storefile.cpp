@@ -1,0 +1,136 @@
+#include "settings/storefile.h"
+
+#include "settings/regfile.h"
+#include "settings/settingsstore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <QThread>
+#include <QtDebug>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int LockWaitMs = 5000;
+constexpr int LockRetryMs = 20;
+
+QString SystemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Empty when the file was read into root, else why it could not be.
+QString ReadInto(const QString &path, TRegKey &root)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QStringLiteral("не обычный файл");
+    if (info.size() > MaxRegFileSize)
+        return QStringLiteral("файл слишком велик");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QByteArray bytes = file.read(MaxRegFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    const TRegParseResult result = ParseRegFile(bytes, root);
+    if (result.Ok)
+        return {};
+    return QStringLiteral("строка %1: %2").arg(result.ErrorLine).arg(result.Error);
+}
+
+QString FreeAsideName(const QString &path)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = path + QStringLiteral(".bad-") + stamp;
+    for (int n = 1; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = path + QStringLiteral(".bad-") + stamp + u'-' + QString::number(n);
+    return name;
+}
+
+void SyncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+TStoreFileLoad LoadStoreFile(const QString &path, TRegKey &root)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    const QString problem = ReadInto(path, root);
+    if (problem.isEmpty())
+        return {};
+    root = TRegKey();
+    const QString aside = FreeAsideName(path);
+    if (QDir().rename(path, aside)) {
+        qWarning().noquote() << QStringLiteral("Файл настроек %1 не читается (%2); он сохранён как %3")
+                                    .arg(path, problem, aside);
+        return {aside, {}};
+    }
+    const QString blocked = QStringLiteral("Файл настроек %1 не читается (%2) и не может быть переименован")
+                                .arg(path, problem);
+    qWarning().noquote() << blocked;
+    return {{}, blocked};
+}
+
+void SaveFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+    const QString folder = QFileInfo(target).absolutePath();
+    const auto fail = [&](const QString &why) {
+        return TSettingsError(QStringLiteral("Не удалось сохранить настройки в %1: %2").arg(path, why));
+    };
+    if (!QDir().mkpath(folder))
+        throw fail(QStringLiteral("нельзя создать папку ") + folder);
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        throw fail(temporary.errorString());
+    if (temporary.write(bytes) != bytes.size() || !temporary.flush())
+        throw fail(temporary.errorString());
+    if (::fsync(temporary.handle()) != 0)
+        throw fail(SystemError());
+    if (::rename(QFile::encodeName(temporary.fileName()).constData(),
+                 QFile::encodeName(target).constData()) != 0)
+        throw fail(SystemError());
+    temporary.setAutoRemove(false);
+    SyncFolder(folder);
+}
+
+TStoreLock::TStoreLock(const QString &path)
+{
+    const QString lockPath = path + QStringLiteral(".lock");
+    QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    Fd_ = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (Fd_ < 0)
+        throw TSettingsError(QStringLiteral("Нельзя открыть %1: %2").arg(lockPath, SystemError()));
+    for (int waited = 0; ::flock(Fd_, LOCK_EX | LOCK_NB) != 0; waited += LockRetryMs) {
+        if (errno != EWOULDBLOCK || waited >= LockWaitMs) {
+            const QString why = errno == EWOULDBLOCK ? QStringLiteral("он занят другой программой") : SystemError();
+            ::close(Fd_);
+            throw TSettingsError(QStringLiteral("Не удалось заблокировать файл настроек %1: %2").arg(path, why));
+        }
+        QThread::msleep(LockRetryMs);
+    }
+}
+
+TStoreLock::~TStoreLock()
+{
+    ::flock(Fd_, LOCK_UN);
+    ::close(Fd_);
+}
