@@ -14,11 +14,13 @@
 
 #define FAKE_EXPORT extern "C" __attribute__((visibility("default")))
 
-using OpenCallback = void (*)(void *user, unsigned char *nonseekable, void **context);
+// Boolean results of the callbacks are 32-bit cells read by their low byte, as the real library
+// has them: a callee may store one byte or four.
+using OpenCallback = void (*)(void *user, int32_t *nonseekable, void **context);
 using CloseCallback = void (*)(void *user, void *context);
-using RestartCallback = void (*)(void *user, void *context, unsigned char *res);
+using RestartCallback = void (*)(void *user, void *context, int32_t *res);
 using ReadCallback = void (*)(void *user, void *context, void *buffer, int32_t toRead,
-                              int32_t *read, unsigned char *res);
+                              int32_t *read, int32_t *res);
 using SeekCallback = void (*)(void *user, void *context, int32_t numbytes, int32_t moveMethod,
                               int32_t *res);
 using SizeCallback = void (*)(void *user, void *context, int32_t *res);
@@ -140,7 +142,7 @@ FAKE_EXPORT void Open(const char *name, int32_t mode, OpenCallback open, CloseCa
     }
     s.callbacks = Callbacks{open, close, restart, read, seek, size, user, nullptr};
     if (mode == 1 && open) {
-        unsigned char nonseekable = 0;
+        int32_t nonseekable = 0;
         open(user, &nonseekable, &s.callbacks.context);
     }
     s.mode = 1;
@@ -258,11 +260,11 @@ FAKE_EXPORT int32_t fake_end()
 FAKE_EXPORT int32_t fake_stream_read(void *buffer, int32_t toRead, int32_t *read)
 {
     const Callbacks &c = state().callbacks;
-    unsigned char res = 0;
+    int32_t res = 0;
     *read = 0;
     if (c.read)
         c.read(c.user, c.context, buffer, toRead, read, &res);
-    return res;
+    return res & 0xFF;
 }
 
 FAKE_EXPORT int32_t fake_stream_seek(int32_t numbytes, int32_t moveMethod)
@@ -286,10 +288,10 @@ FAKE_EXPORT int32_t fake_stream_size()
 FAKE_EXPORT int32_t fake_stream_restart()
 {
     const Callbacks &c = state().callbacks;
-    unsigned char res = 2;
+    int32_t res = 2;
     if (c.restart)
         c.restart(c.user, c.context, &res);
-    return res;
+    return res & 0xFF;
 }
 
 FAKE_EXPORT void *fake_stream_context() { return state().callbacks.context; }

@@ -54,6 +54,16 @@ TEST_F(LoadTest, InitFailingRaisesTheLibrarysCodeAndLeavesPlayerUnloaded)
     ExpectError([&] { player.Play(); }, 0, kNotLoaded);
 }
 
+TEST_F(LoadTest, InitFailureCanBeScriptedForWholeProgramRuns)
+{
+    qputenv("FAKE_MPEGDLL_INIT_ERROR", "1");
+    player.PathToDLL = QStringLiteral(FAKE_MPEGDLL_DIR);
+    ExpectError([&] { player.LoadDecoder(); }, 1, QStringLiteral("Internal decoder error"));
+    qunsetenv("FAKE_MPEGDLL_INIT_ERROR");
+    player.LoadDecoder();
+    EXPECT_TRUE(player.Loaded());
+}
+
 TEST_F(LoadTest, UnloadedPlayerRefusesEveryOperationButStopSaysIncorrectMode)
 {
     const std::vector<std::function<void()>> operations = {
