@@ -184,8 +184,15 @@ struct TMPEGPlayer::Library {
 
 TMPEGPlayer::TMPEGPlayer(QObject *parent) : QObject(parent) {}
 
-// The library stays loaded for the life of the process: it may still be playing.
-TMPEGPlayer::~TMPEGPlayer() = default;
+// The library stays loaded for the life of the process. An open stream is closed, since the
+// library keeps the address of our end byte (and of us, in stream mode) until then.
+TMPEGPlayer::~TMPEGPlayer()
+{
+    if (fLib && fOpened) {
+        fLib->close();
+        fLib->lastError();
+    }
+}
 
 void TMPEGPlayer::RequireLoaded() const
 {

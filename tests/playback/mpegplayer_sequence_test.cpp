@@ -217,6 +217,20 @@ TEST_F(PlayerTest, CloseReturnsToLoaded)
     ExpectError([&] { player.Restart(); }, 2, kIncorrectMode);
 }
 
+TEST_F(PlayerTest, DestroyingThePlayerClosesItsStreamSoTheEndByteIsNotWrittenLater)
+{
+    {
+        TMPEGPlayer doomed;
+        doomed.PathToDLL = QStringLiteral(FAKE_MPEGDLL_DIR);
+        doomed.LoadDecoder();
+        doomed.SetStreamName(QStringLiteral("/x.mp3"));
+        doomed.Play();
+        fakempegdll::ClearCalls();
+    }
+    EXPECT_EQ(fakempegdll::Calls(), Calls{"Close"});
+    EXPECT_FALSE(fakempegdll::End());
+}
+
 TEST_F(PlayerTest, PriorityMapsToThreadLevelsAndTakesEffectAtOnce)
 {
     const std::pair<TPlayPriority, const char *> levels[] = {
