@@ -38,6 +38,8 @@ struct TDefaultSettings {
     QString ImportAlbumTemplate = QStringLiteral("%Y - %A");
     QString PackArtistTemplate = QStringLiteral("%I");
     QString PackAlbumTemplate = QStringLiteral("%Y - %A");
+
+    bool operator==(const TDefaultSettings &) const = default;
 };
 
 // The initial state of four controls of the main window. When the settings cannot be read,
@@ -47,6 +49,8 @@ struct TDesignSettings {
     bool Repeat = false;        // RepeatTB down
     int SongsListWidth = 217;   // SongsLst width, pixels
     int SlideshowInterval = 3000; // slide show timer, milliseconds
+
+    bool operator==(const TDesignSettings &) const = default;
 };
 
 // What the writing at exit needs besides the settings.
@@ -60,6 +64,8 @@ struct TExitState {
 class TMainSettings : public TDefaultSettings, public TDesignSettings {
 public:
     int SongPicIdx = 0;
+
+    bool operator==(const TMainSettings &) const = default;
 
     // Opens the main key (creating it) and reads every global value in its order. When one read
     // fails (a missing Integer or Boolean, a value of the wrong type), the rest is skipped and

@@ -44,6 +44,8 @@ QString ReadInto(const QString &path, TRegKey &root)
     const TRegParseResult result = ParseRegFile(bytes, root);
     if (result.Ok)
         return {};
+    if (result.ErrorLine == 0)
+        return result.Error;
     return QStringLiteral("строка %1: %2").arg(result.ErrorLine).arg(result.Error);
 }
 

@@ -1,0 +1,156 @@
+// The REGEDIT4 syntax: what is written reads back unchanged, and any line that does not fit
+// makes the whole file unreadable.
+
+#include "settings/regfile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TRegKey Parsed(const QByteArray &bytes)
+{
+    TRegKey root;
+    const TRegParseResult result = ParseRegFile(bytes, root);
+    EXPECT_TRUE(result.Ok) << result.ErrorLine << ": " << result.Error.toStdString();
+    return root;
+}
+
+TRegKey RoundTrip(const TRegKey &root)
+{
+    return Parsed(FormatRegFile(root));
+}
+
+const QStringList MainPath{"Software", "Quillmarsh", "Lorvanta", "2.0"};
+
+} // namespace
+
+TEST(RegFile, WritesTheExportSyntax)
+{
+    TRegKey root;
+    TRegKey &key = root.Make(MainPath);
+    key.SetValue("Songs list width", TRegValue::OfInteger(217));
+    key.SetValue("CaptionFormat", TRegValue::OfText("%T (%M): %I - %S [%L]"));
+    EXPECT_EQ(FormatRegFile(root),
+              "REGEDIT4\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Quillmarsh\\Lorvanta\\2.0]\n"
+              "\"Songs list width\"=dword:000000d9\n"
+              "\"CaptionFormat\"=\"%T (%M): %I - %S [%L]\"\n\n");
+}
+
+TEST(RegFile, TextsWithEscapesCyrillicAndLineBreaksRoundTrip)
+{
+    const QStringList texts{"C:\\Music\\\"Best\"\\", "воспроизведение", "two\nlines\r\n",
+                            "tab\there", QString("nul") + QChar(0) + "bell" + QChar(7),
+                            "\\n is not a line break", "\\x41", ""};
+    TRegKey root;
+    TRegKey &key = root.Make(MainPath);
+    for (int i = 0; i < texts.size(); ++i)
+        key.SetValue(QString("name \"%1\" \\ ключ").arg(i), TRegValue::OfText(texts[i]));
+
+    const QByteArray file = FormatRegFile(root);
+    EXPECT_EQ(file.count('\n'), 4 + texts.size()) << "a text must never break a line";
+    const TRegKey read = RoundTrip(root);
+    const TRegKey *readKey = read.Find(MainPath);
+    ASSERT_TRUE(readKey);
+    ASSERT_EQ(readKey->ValueCount(), texts.size());
+    for (int i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(readKey->ValueName(i), QString("name \"%1\" \\ ключ").arg(i));
+        EXPECT_EQ(readKey->ValueAt(i), TRegValue::OfText(texts[i])) << i;
+    }
+}
+
+TEST(RegFile, IntegersKeepAllThirtyTwoBits)
+{
+    TRegKey root;
+    TRegKey &key = root.Make(MainPath);
+    for (const qint32 n : {0, 1, -1, 9, 2147483647, -2147483647 - 1})
+        key.SetValue(QString::number(n), TRegValue::OfInteger(n));
+    const TRegKey read = RoundTrip(root);
+    for (const qint32 n : {0, 1, -1, 9, 2147483647, -2147483647 - 1})
+        EXPECT_EQ(*read.Find(MainPath)->Value(QString::number(n)), TRegValue::OfInteger(n));
+    EXPECT_TRUE(FormatRegFile(root).contains("\"-1\"=dword:ffffffff\n"));
+}
+
+TEST(RegFile, EmptyKeysSurviveAndParentsAreImplied)
+{
+    TRegKey root;
+    root.Make(MainPath).AddSubKey("Rock");
+    root.Make(MainPath).SetValue("PlayOnRun", TRegValue::OfInteger(1));
+    const QByteArray file = FormatRegFile(root);
+    EXPECT_FALSE(file.contains("[HKEY_CURRENT_USER\\Software]"));
+    EXPECT_TRUE(file.contains("[HKEY_CURRENT_USER\\Software\\Quillmarsh\\Lorvanta\\2.0\\Rock]\n"));
+    const TRegKey read = RoundTrip(root);
+    EXPECT_TRUE(read.Find(MainPath + QStringList{"Rock"}));
+}
+
+TEST(RegFile, ReadsWindowsLineEndsCommentsAndLooseCase)
+{
+    const TRegKey root = Parsed("\xEF\xBB\xBFREGEDIT4\r\n\r\n; written by hand\r\n"
+                                "[hkey_current_user\\SOFTWARE\\quillmarsh\\Lorvanta\\2.0]\r\n"
+                                "\"Priority\"=DWORD:0000000A\r\n\"A\"=dword:7\r\n"
+                                "\"LastList\"=\"/media/cd/Rock.pl\"\r\n");
+    const TRegKey *key = root.Find(MainPath);
+    ASSERT_TRUE(key);
+    EXPECT_EQ(*key->Value("PRIORITY"), TRegValue::OfInteger(10));
+    EXPECT_EQ(*key->Value("a"), TRegValue::OfInteger(7));
+    EXPECT_EQ(key->Value("lastlist")->Text, "/media/cd/Rock.pl");
+    EXPECT_EQ(root.SubKeyNames(), QStringList{"SOFTWARE"}) << "the case first written is kept";
+}
+
+TEST(RegFile, LaterValueOfTheSameNameWins)
+{
+    const TRegKey root = Parsed("REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=dword:1\n\"V\"=\"text\"\n");
+    EXPECT_EQ(*root.Find({"k"})->Value("v"), TRegValue::OfText("text"));
+    EXPECT_EQ(root.Find({"k"})->ValueNames(), QStringList{"v"});
+}
+
+TEST(RegFile, AnyBadLineMakesTheFileUnreadable)
+{
+    const QByteArray section = "REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n";
+    const std::vector<std::pair<QByteArray, int>> bad{
+        {"", 1},
+        {"REGEDIT5\n", 1},
+        {"Windows Registry Editor Version 5.00\n", 1},
+        {"REGEDIT4\n\"v\"=dword:1\n", 2},                 // value before any section
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\K]\n", 2},       // another branch
+        {"REGEDIT4\n[HKEY_CURRENT_USER\\K\n", 2},         // no closing bracket
+        {"REGEDIT4\n[HKEY_CURRENT_USER\\\\K]\n", 2},      // empty key name
+        {section + "\"v\"=dword:123456789\n", 4},        // nine digits
+        {section + "\"v\"=dword:-1\n", 4},
+        {section + "\"v\"=dword:\n", 4},
+        {section + "\"v\"=dword:0x10\n", 4},
+        {section + "\"v\"=hex:01,02\n", 4},
+        {section + "\"v\"=\"open\n", 4},                 // text cut short
+        {section + "\"v\"=\"a\"b\"\n", 4},                // unescaped quote
+        {section + "\"v\"=\"C:\\Music\"\n", 4},           // unknown escape
+        {section + "\"v\"=\"\\x4\"\n", 4},
+        {section + "\"v\"\n", 4},
+        {section + "@=\"default\"\n", 4},
+        {section + "v=dword:1\n", 4},
+        {section + QByteArray("\"v\"=dword:1\0\n", 13), 4}, // binary
+        {section + "\"v\"=\"\x01\"\n", 4},
+    };
+    for (const auto &[bytes, line] : bad) {
+        TRegKey root;
+        const TRegParseResult result = ParseRegFile(bytes, root);
+        EXPECT_FALSE(result.Ok) << bytes.toStdString();
+        EXPECT_EQ(result.ErrorLine, line) << bytes.toStdString();
+    }
+}
+
+TEST(RegFile, RefusesInvalidUtf8AndOversizedInput)
+{
+    TRegKey root;
+    EXPECT_FALSE(ParseRegFile("REGEDIT4\n[HKEY_CURRENT_USER\\\xC0\xFF]\n", root).Ok);
+    QByteArray big = "REGEDIT4\n;";
+    big.append(MaxRegFileSize, 'x');
+    EXPECT_FALSE(ParseRegFile(big, root).Ok);
+}
+
+TEST(RegFile, KeyNamesMustBePrintableAndWithoutBackslash)
+{
+    EXPECT_TRUE(IsValidKeyName("Rock [2001] \"Best\""));
+    EXPECT_FALSE(IsValidKeyName(""));
+    EXPECT_FALSE(IsValidKeyName("a\\b"));
+    EXPECT_FALSE(IsValidKeyName("a\nb"));
+}
