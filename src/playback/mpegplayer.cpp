@@ -1,6 +1,7 @@
 #include "playback/mpegplayer.h"
 
-#include <QCoreApplication>
+#include "playback/decoderentries.h"
+
 #include <QFile>
 #include <QTimer>
 #include <QtDebug>
@@ -28,7 +29,6 @@ TMPEGError::TMPEGError(const QString &message, uint8_t code)
 
 namespace {
 
-constexpr char kLibraryName[] = "mpegdll.so";
 constexpr int kStreamNameLimit = 511; // bytes, as the library's 512-byte buffer holds
 constexpr int kOutFilenameLimit = 259;
 constexpr uint8_t kNoStreamCode = 254;
@@ -36,15 +36,6 @@ constexpr uint8_t kOutputDeviceCode = 5;
 
 // The library's thread priority levels, indexed by TPlayPriority.
 constexpr int32_t kThreadPriorities[] = {-15, -2, -1, 0, 1, 2, 15};
-
-using OpenCallback = void (*)(void *user, unsigned char *nonseekable, void **context);
-using CloseCallback = void (*)(void *user, void *context);
-using RestartCallback = void (*)(void *user, void *context, unsigned char *res);
-using ReadCallback = void (*)(void *user, void *context, void *buffer, int32_t toRead,
-                              int32_t *read, unsigned char *res);
-using SeekCallback = void (*)(void *user, void *context, int32_t numbytes, int32_t moveMethod,
-                              int32_t *res);
-using SizeCallback = void (*)(void *user, void *context, int32_t *res);
 
 TMPEGError ErrorForCode(int32_t code)
 {
@@ -60,21 +51,6 @@ QByteArray EncodedName(const QString &name, int limit, const QString &what, uint
     if (bytes.contains('\0'))
         throw TMPEGError(QStringLiteral("%1 contains a zero character").arg(what), code);
     return bytes;
-}
-
-void *OpenLibrary(const QString &folder)
-{
-    auto load = [](const QString &path) {
-        return dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    };
-    const QString name = QString::fromLatin1(kLibraryName);
-    if (!folder.isEmpty())
-        return load(folder.endsWith(u'/') ? folder + name : folder + u'/' + name);
-    if (QCoreApplication::instance()) {
-        if (void *handle = load(QCoreApplication::applicationDirPath() + u'/' + name))
-            return handle;
-    }
-    return load(name); // the system's library search
 }
 
 // ---- Stream callbacks: the library hands back the player as user data ----
@@ -135,53 +111,6 @@ void StreamSize(void *user, void *context, int32_t *res)
 
 } // namespace
 
-// The 21 entries of the library, bound by name.
-struct TMPEGPlayer::Library {
-    int32_t (*init)();
-    void (*deinit)();
-    void (*open)(const char *name, int32_t mode, OpenCallback, CloseCallback, RestartCallback,
-                 ReadCallback, SeekCallback, SizeCallback, void *user);
-    void (*pause)(int32_t resume);
-    void (*restart)();
-    void (*stop)();
-    void (*setPriority)(int32_t priority);
-    void (*setOutputDevice)(int32_t code, const char *file);
-    int32_t (*play)(int32_t startPos, int32_t endPos, unsigned char *endReached);
-    void (*close)();
-    int32_t (*getFrequency)();
-    int32_t (*getBitrate)();
-    int32_t (*getStereoMode)();
-    int32_t (*getLayer)();
-    int32_t (*getPlayerMode)();
-    int32_t (*getCurrentPos)();
-    int32_t (*getLength)();
-    void (*resetPlayerMode)();
-    void (*seek)(int32_t ms);
-    void (*setSndDevice)(int32_t device);
-    int32_t (*lastError)();
-
-    template <typename Function> static bool Bind(void *handle, const char *name, Function &slot)
-    {
-        slot = reinterpret_cast<Function>(dlsym(handle, name));
-        return slot != nullptr;
-    }
-
-    // Binds in the library's documented order; false at the first missing entry.
-    bool BindAll(void *h)
-    {
-        return Bind(h, "init", init) && Bind(h, "deinit", deinit) && Bind(h, "Open", open) &&
-               Bind(h, "Pause", pause) && Bind(h, "Restart", restart) && Bind(h, "Stop", stop) &&
-               Bind(h, "SetPriority", setPriority) &&
-               Bind(h, "SetOutputDevice", setOutputDevice) && Bind(h, "Play", play) &&
-               Bind(h, "Close", close) && Bind(h, "GetFrequency", getFrequency) &&
-               Bind(h, "GetBitrate", getBitrate) && Bind(h, "GetStereoMode", getStereoMode) &&
-               Bind(h, "GetLayer", getLayer) && Bind(h, "GetPlayerMode", getPlayerMode) &&
-               Bind(h, "GetCurrentPos", getCurrentPos) && Bind(h, "GetLength", getLength) &&
-               Bind(h, "ResetPlayerMode", resetPlayerMode) && Bind(h, "Seek", seek) &&
-               Bind(h, "SetSndDevice", setSndDevice) && Bind(h, "LastError", lastError);
-    }
-};
-
 TMPEGPlayer::TMPEGPlayer(QObject *parent) : QObject(parent) {}
 
 // The library stays loaded for the life of the process. An open stream is closed, since the
@@ -209,7 +138,7 @@ void TMPEGPlayer::CheckResult()
 
 // Calls one entry of the library and checks "LastError" after it.
 template <typename Entry, typename... Args>
-auto TMPEGPlayer::Call(Entry Library::*entry, Args... args)
+auto TMPEGPlayer::Call(Entry TDecoderEntries::*entry, Args... args)
 {
     RequireLoaded();
     Entry function = fLib.get()->*entry;
@@ -226,12 +155,12 @@ auto TMPEGPlayer::Call(Entry Library::*entry, Args... args)
 void TMPEGPlayer::LoadDecoder()
 {
     fLib.reset();
-    void *handle = OpenLibrary(PathToDLL);
+    void *handle = OpenDecoderLibrary(PathToDLL);
     if (!handle) {
         qWarning("mpegdll.so: %s", dlerror());
         throw TMPEGError(QStringLiteral("Can't load MPEG library"), 0);
     }
-    auto lib = std::make_unique<Library>();
+    auto lib = std::make_unique<TDecoderEntries>();
     if (!lib->BindAll(handle)) {
         dlclose(handle);
         throw ErrorForCode(0);
@@ -259,7 +188,7 @@ void TMPEGPlayer::Open()
         Close();
     fOpened = false;
     if (FromStream) {
-        Call(&Library::open, static_cast<const char *>(nullptr), int32_t{1}, &OpenStream,
+        Call(&TDecoderEntries::open, static_cast<const char *>(nullptr), int32_t{1}, &OpenStream,
              &CloseStream, &RestartStream, &ReadStream, &SeekStream, &StreamSize,
              static_cast<void *>(this));
     } else {
@@ -267,13 +196,13 @@ void TMPEGPlayer::Open()
             throw TMPEGError(QStringLiteral("Can't play non-specified stream"), kNoStreamCode);
         const QByteArray name = EncodedName(fStreamName, kStreamNameLimit,
                                             QStringLiteral("Stream name"), kNoStreamCode);
-        Call(&Library::open, name.constData(), int32_t{0}, OpenCallback{}, CloseCallback{},
-             RestartCallback{}, ReadCallback{}, SeekCallback{}, SizeCallback{},
-             static_cast<void *>(nullptr));
+        Call(&TDecoderEntries::open, name.constData(), int32_t{0}, TOpenStreamCallback{},
+             TCloseStreamCallback{}, TRestartStreamCallback{}, TReadStreamCallback{},
+             TSeekStreamCallback{}, TStreamSizeCallback{}, static_cast<void *>(nullptr));
     }
     fOpened = true;
     fPlayedXTimes = 1;
-    fStreamLength = Call(&Library::getLength);
+    fStreamLength = Call(&TDecoderEntries::getLength);
     if (AutoPlay)
         Play();
 }
@@ -308,8 +237,8 @@ void TMPEGPlayer::StartFirstPlay()
 {
     const QByteArray outFile = EncodedName(OutFilename, kOutFilenameLimit,
                                            QStringLiteral("Output file name"), kOutputDeviceCode);
-    Call(&Library::setPriority, fThreadPriority);
-    Call(&Library::setOutputDevice, fDeviceCode, outFile.constData());
+    Call(&TDecoderEntries::setPriority, fThreadPriority);
+    Call(&TDecoderEntries::setOutputDevice, fDeviceCode, outFile.constData());
     SetSoundDevice(WaveDeviceNum);
     // An end left over from the previous stream must not end this one at the first tick.
     ClearEndReached();
@@ -341,7 +270,7 @@ void TMPEGPlayer::Restart()
     if (!fOpened)
         throw ErrorForCode(2);
     ClearEndReached();
-    Call(&Library::restart);
+    Call(&TDecoderEntries::restart);
     fPlaying = true;
     ++fPlayedXTimes;
     StartTimer();
@@ -356,7 +285,7 @@ void TMPEGPlayer::SetPaused(bool value)
             throw ErrorForCode(2);
         return;
     }
-    Call(&Library::pause, int32_t{value ? 0 : 1});
+    Call(&TDecoderEntries::pause, int32_t{value ? 0 : 1});
     fPaused = value;
 }
 
@@ -367,7 +296,7 @@ void TMPEGPlayer::Stop()
     if (!fPlaying || EndReached())
         throw ErrorForCode(2);
     RequireLoaded();
-    Call(&Library::stop);
+    Call(&TDecoderEntries::stop);
     fPlaying = false;
     fPaused = false;
 }
@@ -379,18 +308,21 @@ void TMPEGPlayer::Close()
     fPaused = false;
     fPlaying = false;
     fPlayedXTimes = 0;
-    Call(&Library::close);
+    Call(&TDecoderEntries::close);
 }
 
-void TMPEGPlayer::Seek(int ms) { Call(&Library::seek, int32_t{ms}); }
-void TMPEGPlayer::SetSoundDevice(int device) { Call(&Library::setSndDevice, int32_t{device}); }
+void TMPEGPlayer::Seek(int ms) { Call(&TDecoderEntries::seek, int32_t{ms}); }
+void TMPEGPlayer::SetSoundDevice(int device)
+{
+    Call(&TDecoderEntries::setSndDevice, int32_t{device});
+}
 
-int TMPEGPlayer::Frequency() { return Call(&Library::getFrequency); }
-int TMPEGPlayer::Bitrate() { return Call(&Library::getBitrate); }
-int TMPEGPlayer::StereoMode() { return Call(&Library::getStereoMode); }
-int TMPEGPlayer::Layer() { return Call(&Library::getLayer); }
-int TMPEGPlayer::PlayerMode() { return Call(&Library::getPlayerMode); }
-int TMPEGPlayer::CurrentPos() { return Call(&Library::getCurrentPos); }
+int TMPEGPlayer::Frequency() { return Call(&TDecoderEntries::getFrequency); }
+int TMPEGPlayer::Bitrate() { return Call(&TDecoderEntries::getBitrate); }
+int TMPEGPlayer::StereoMode() { return Call(&TDecoderEntries::getStereoMode); }
+int TMPEGPlayer::Layer() { return Call(&TDecoderEntries::getLayer); }
+int TMPEGPlayer::PlayerMode() { return Call(&TDecoderEntries::getPlayerMode); }
+int TMPEGPlayer::CurrentPos() { return Call(&TDecoderEntries::getCurrentPos); }
 int TMPEGPlayer::StreamLength() const { return fStreamLength; }
 int TMPEGPlayer::PlayedXTimes() const { return fPlayedXTimes; }
 int TMPEGPlayer::LastErrorCode() const { return fLastErrorCode; }
@@ -408,7 +340,7 @@ void TMPEGPlayer::SetPlayerPriority(TPlayPriority priority)
 {
     fThreadPriority = kThreadPriorities[static_cast<int>(priority)];
     if (fLib)
-        Call(&Library::setPriority, fThreadPriority);
+        Call(&TDecoderEntries::setPriority, fThreadPriority);
 }
 
 bool TMPEGPlayer::UseTimer() const { return fUseTimer; }

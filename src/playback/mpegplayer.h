@@ -24,6 +24,7 @@
 #include <stdexcept>
 
 class QTimer;
+struct TDecoderEntries;
 
 // A failure of the player or the library. ErrorCode is the library's "LastError" code (codes
 // above 255 read as 255), 0 when the library is not loaded or refused to start playback, 254 for
@@ -55,25 +56,25 @@ public:
     void LoadDecoder();
     bool Loaded() const;
 
-    void Open();                  // opens StreamName (or the stream events); AutoPlay starts it
-    void Play() override;         // starts, resumes a pause, or restarts after a stop or the end
-    void SetPaused(bool value);   // true pauses, false continues
+    void Open();                // opens StreamName (or the stream events); AutoPlay starts it
+    void Play() override;       // starts, resumes a pause, or restarts after a stop or the end
+    void SetPaused(bool value); // true pauses, false continues
     bool Paused() const;
     void Stop();
-    void Restart();               // plays the open stream from its start
+    void Restart(); // plays the open stream from its start
     void Close();
     void Seek(int ms);
     void SetSoundDevice(int device);
 
-    int Frequency() override;    // Hz
-    int Bitrate() override;      // bit/s
-    int StereoMode() override;   // 3 = single channel
+    int Frequency() override;  // Hz
+    int Bitrate() override;    // bit/s
+    int StereoMode() override; // 3 = single channel
     int Layer() override;
-    int PlayerMode();            // 0 opened, 1 ready, 2 stopped, 3 playing, 4 paused
-    int CurrentPos();            // ms
+    int PlayerMode();                  // 0 opened, 1 ready, 2 stopped, 3 playing, 4 paused
+    int CurrentPos();                  // ms
     int StreamLength() const override; // ms, read at Open; 0 before
-    int PlayedXTimes() const;    // 0 after Close, 1 after Open, +1 per start
-    int LastErrorCode() const;   // result of the last "LastError"
+    int PlayedXTimes() const;          // 0 after Close, 1 after Open, +1 per start
+    int LastErrorCode() const;         // result of the last "LastError"
 
     // Published properties (defaults as the main window uses them).
     bool Seekable = true; // stored only
@@ -106,19 +107,17 @@ public:
     std::function<void(void *context, bool &res)> OnRestartStream;
     std::function<void(void *context, int &res)> OnGetStreamSize;
     std::function<void(void *context, int numbytes, int moveMethod, int &res)> OnSeekStream;
-    std::function<void(void *context, void *buffer, int toRead, int &read, bool &res)>
-        OnReadStream;
+    std::function<void(void *context, void *buffer, int toRead, int &read, bool &res)> OnReadStream;
 
 protected:
     // One poll: reports the position and, once the library has set the end byte, the end.
     virtual void TimerTick();
 
 private:
-    struct Library;
-
     void RequireLoaded() const;
     void CheckResult();
-    template <typename Entry, typename... Args> auto Call(Entry Library::*entry, Args... args);
+    template <typename Entry, typename... Args>
+    auto Call(Entry TDecoderEntries::*entry, Args... args);
     void StartFirstPlay();
     void StartTimer();
     void StopTimer();
@@ -126,8 +125,8 @@ private:
     bool EndReached() const;
     void ClearEndReached();
 
-    std::unique_ptr<Library> fLib; // bound entries; null while not loaded
-    QTimer *fTimer = nullptr;      // created by LoadDecoder
+    std::unique_ptr<TDecoderEntries> fLib; // bound entries; null while not loaded
+    QTimer *fTimer = nullptr;              // created by LoadDecoder
     bool fOpened = false;
     bool fPlaying = false;
     bool fPaused = false;

@@ -39,8 +39,8 @@ struct Callbacks {
 };
 
 struct State {
-    std::string calls;                      // one line per entry call
-    std::map<std::string, int32_t> results; // scripted results by entry name
+    std::string calls;                       // one line per entry call
+    std::map<std::string, int32_t> results;  // scripted results by entry name
     std::map<std::string, int32_t> failNext; // one-shot error codes by entry name
     int32_t lastError = 0;
     int32_t mode = 0;
@@ -239,7 +239,10 @@ FAKE_EXPORT int32_t fake_missed_checks()
 {
     return state().missedChecks + (state().checkPending ? 1 : 0);
 }
-FAKE_EXPORT void fake_set_result(const char *entry, int32_t value) { state().results[entry] = value; }
+FAKE_EXPORT void fake_set_result(const char *entry, int32_t value)
+{
+    state().results[entry] = value;
+}
 FAKE_EXPORT void fake_fail_next(const char *entry, int32_t code) { state().failNext[entry] = code; }
 FAKE_EXPORT void fake_set_mode(int32_t mode) { state().mode = mode; }
 FAKE_EXPORT void fake_set_pos(int32_t ms) { state().pos = ms; }

@@ -63,10 +63,16 @@ inline std::vector<std::string> Calls()
 inline int MissedChecks() { return Bind<int32_t()>("fake_missed_checks")(); }
 
 // The result an entry returns from now on ("init", "Play", "GetBitrate", "GetPlayerMode", ...).
-inline void SetResult(const char *entry, int value) { Bind<void(const char *, int32_t)>("fake_set_result")(entry, value); }
+inline void SetResult(const char *entry, int value)
+{
+    Bind<void(const char *, int32_t)>("fake_set_result")(entry, value);
+}
 // The next call of entry fails: it changes nothing, and "LastError" then gives code ("init"
 // also returns false, "Play" returns 1).
-inline void FailNext(const char *entry, int code) { Bind<void(const char *, int32_t)>("fake_fail_next")(entry, code); }
+inline void FailNext(const char *entry, int code)
+{
+    Bind<void(const char *, int32_t)>("fake_fail_next")(entry, code);
+}
 inline void SetMode(int mode) { Bind<void(int32_t)>("fake_set_mode")(mode); }
 inline void SetPos(int ms) { Bind<void(int32_t)>("fake_set_pos")(ms); }
 inline void SetLength(int ms) { Bind<void(int32_t)>("fake_set_length")(ms); }
@@ -80,11 +86,15 @@ inline bool End() { return Bind<int32_t()>("fake_end")() != 0; }
 inline bool StreamRead(void *buffer, int toRead, int &read)
 {
     int32_t got = 0;
-    bool ok = Bind<int32_t(void *, int32_t, int32_t *)>("fake_stream_read")(buffer, toRead, &got) != 0;
+    bool ok =
+        Bind<int32_t(void *, int32_t, int32_t *)>("fake_stream_read")(buffer, toRead, &got) != 0;
     read = got;
     return ok;
 }
-inline int StreamSeek(int numbytes, int moveMethod) { return Bind<int32_t(int32_t, int32_t)>("fake_stream_seek")(numbytes, moveMethod); }
+inline int StreamSeek(int numbytes, int moveMethod)
+{
+    return Bind<int32_t(int32_t, int32_t)>("fake_stream_seek")(numbytes, moveMethod);
+}
 inline int StreamSize() { return Bind<int32_t()>("fake_stream_size")(); }
 inline int StreamRestart() { return Bind<int32_t()>("fake_stream_restart")(); }
 inline void *StreamContext() { return Bind<void *()>("fake_stream_context")(); }

@@ -17,7 +17,8 @@ protected:
 
 TEST_F(LoadTest, LoadsFromFolderWithOrWithoutTrailingSlashAndCallsInitOnce)
 {
-    for (const QString &folder : {QStringLiteral(FAKE_MPEGDLL_DIR), QStringLiteral(FAKE_MPEGDLL_DIR "/")}) {
+    for (const QString &folder :
+         {QStringLiteral(FAKE_MPEGDLL_DIR), QStringLiteral(FAKE_MPEGDLL_DIR "/")}) {
         fakempegdll::Reset();
         TMPEGPlayer fresh;
         fresh.PathToDLL = folder;
@@ -67,12 +68,18 @@ TEST_F(LoadTest, InitFailureCanBeScriptedForWholeProgramRuns)
 TEST_F(LoadTest, UnloadedPlayerRefusesEveryOperationButStopSaysIncorrectMode)
 {
     const std::vector<std::function<void()>> operations = {
-        [&] { player.Open(); },           [&] { player.Play(); },
-        [&] { player.SetPaused(false); }, [&] { player.Restart(); },
-        [&] { player.Close(); },          [&] { player.Seek(1000); },
-        [&] { player.SetSoundDevice(1); }, [&] { player.Frequency(); },
-        [&] { player.Bitrate(); },        [&] { player.StereoMode(); },
-        [&] { player.Layer(); },          [&] { player.PlayerMode(); },
+        [&] { player.Open(); },
+        [&] { player.Play(); },
+        [&] { player.SetPaused(false); },
+        [&] { player.Restart(); },
+        [&] { player.Close(); },
+        [&] { player.Seek(1000); },
+        [&] { player.SetSoundDevice(1); },
+        [&] { player.Frequency(); },
+        [&] { player.Bitrate(); },
+        [&] { player.StereoMode(); },
+        [&] { player.Layer(); },
+        [&] { player.PlayerMode(); },
         [&] { player.CurrentPos(); },
     };
     for (const auto &operation : operations)

@@ -34,9 +34,8 @@ TEST_F(PlayerTest, FirstStartPassesThePropertiesThrough)
     player.Open();
     fakempegdll::ClearCalls();
     player.Play();
-    EXPECT_EQ(fakempegdll::Calls(),
-              (Calls{"SetPriority(2)", "SetOutputDevice(2,/tmp/выход.wav)", "SetSndDevice(2)",
-                     "Play(5,7)", "GetCurrentPos"}));
+    EXPECT_EQ(fakempegdll::Calls(), (Calls{"SetPriority(2)", "SetOutputDevice(2,/tmp/выход.wav)",
+                                           "SetSndDevice(2)", "Play(5,7)", "GetCurrentPos"}));
 }
 
 TEST_F(PlayerTest, PlayAfterStopOnlyRestarts)
@@ -234,9 +233,12 @@ TEST_F(PlayerTest, DestroyingThePlayerClosesItsStreamSoTheEndByteIsNotWrittenLat
 TEST_F(PlayerTest, PriorityMapsToThreadLevelsAndTakesEffectAtOnce)
 {
     const std::pair<TPlayPriority, const char *> levels[] = {
-        {TPlayPriority::Idle, "SetPriority(-15)"},      {TPlayPriority::Lowest, "SetPriority(-2)"},
-        {TPlayPriority::BelowNormal, "SetPriority(-1)"}, {TPlayPriority::Normal, "SetPriority(0)"},
-        {TPlayPriority::AboveNormal, "SetPriority(1)"},  {TPlayPriority::Highest, "SetPriority(2)"},
+        {TPlayPriority::Idle, "SetPriority(-15)"},
+        {TPlayPriority::Lowest, "SetPriority(-2)"},
+        {TPlayPriority::BelowNormal, "SetPriority(-1)"},
+        {TPlayPriority::Normal, "SetPriority(0)"},
+        {TPlayPriority::AboveNormal, "SetPriority(1)"},
+        {TPlayPriority::Highest, "SetPriority(2)"},
         {TPlayPriority::TimeCritical, "SetPriority(15)"},
     };
     for (const auto &[priority, call] : levels) {
@@ -266,7 +268,8 @@ TEST_F(PlayerTest, StreamNameLimitCountsEncodedBytes)
     player.SetStreamName(QString(256, u'я'));
     ExpectError([&] { player.Open(); }, 254, tooLong);
     player.SetStreamName(QString::fromUtf8("/a\0b.mp3", 8));
-    ExpectError([&] { player.Open(); }, 254, QStringLiteral("Stream name contains a zero character"));
+    ExpectError([&] { player.Open(); }, 254,
+                QStringLiteral("Stream name contains a zero character"));
     EXPECT_TRUE(fakempegdll::Calls().empty());
 }
 
@@ -275,7 +278,8 @@ TEST_F(PlayerTest, OutputFileNameLimitIsCheckedBeforeAnythingIsSent)
     player.Open();
     player.OutFilename = QString(260, u'o');
     fakempegdll::ClearCalls();
-    ExpectError([&] { player.Play(); }, 5, QStringLiteral("Output file name is longer than 259 bytes"));
+    ExpectError([&] { player.Play(); }, 5,
+                QStringLiteral("Output file name is longer than 259 bytes"));
     EXPECT_TRUE(fakempegdll::Calls().empty());
     EXPECT_EQ(player.PlayedXTimes(), 1);
 
