@@ -1,0 +1,62 @@
+#pragma once
+// Single-producer single-consumer ring of 16-bit samples between the decoding thread (writer) and
+// the sound device's callback (reader). Neither side locks; clear() needs both sides held off.
+
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace mpegdll {
+
+class RingBuffer {
+public:
+    explicit RingBuffer(size_t capacity) : data_(capacity) {}
+
+    size_t capacity() const { return data_.size(); }
+    size_t readable() const
+    {
+        return static_cast<size_t>(written_.load(std::memory_order_acquire) -
+                                   read_.load(std::memory_order_relaxed));
+    }
+    size_t writable() const
+    {
+        return capacity() - static_cast<size_t>(written_.load(std::memory_order_relaxed) -
+                                                read_.load(std::memory_order_acquire));
+    }
+
+    // The contiguous free space the writer may fill now; commit() what it filled.
+    int16_t *writeSpan(size_t &count)
+    {
+        const size_t at = written_.load(std::memory_order_relaxed) % capacity();
+        count = std::min(writable(), capacity() - at);
+        return data_.data() + at;
+    }
+    void commit(size_t count) { written_.fetch_add(count, std::memory_order_release); }
+
+    // Copies up to `count` samples out; the number copied.
+    size_t read(int16_t *out, size_t count)
+    {
+        const size_t n = std::min(count, readable());
+        const size_t at = read_.load(std::memory_order_relaxed) % capacity();
+        const size_t first = std::min(n, capacity() - at);
+        std::copy_n(data_.data() + at, first, out);
+        std::copy_n(data_.data(), n - first, out + first);
+        read_.fetch_add(n, std::memory_order_release);
+        return n;
+    }
+
+    void clear()
+    {
+        read_.store(0, std::memory_order_relaxed);
+        written_.store(0, std::memory_order_release);
+    }
+
+private:
+    std::vector<int16_t> data_;
+    std::atomic<uint64_t> written_{0};
+    std::atomic<uint64_t> read_{0};
+};
+
+} // namespace mpegdll

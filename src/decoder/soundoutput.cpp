@@ -1,0 +1,173 @@
+#include "decoder/soundoutput.h"
+
+#include <chrono>
+#include <cstring>
+
+namespace mpegdll {
+namespace {
+
+// A device buffer of about 25 ms (a power of two frames): small enough for exact positions.
+Uint16 bufferFramesFor(int rate)
+{
+    Uint16 frames = 128;
+    while (frames * 2 <= rate / 40)
+        frames *= 2;
+    return frames;
+}
+
+bool initSdlAudio()
+{
+    if (SDL_WasInit(SDL_INIT_AUDIO))
+        return true;
+    // The host program handles its own signals.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Lorvanta");
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
+} // namespace
+
+int64_t nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+SoundOutput::~SoundOutput() { close(); }
+
+bool SoundOutput::open(int rate, int channels, int deviceNumber)
+{
+    if (device_ && spec_.freq == rate && spec_.channels == channels &&
+        deviceNumber_ == deviceNumber && !lost())
+        return true;
+    close();
+    if (!initSdlAudio())
+        return false;
+    const char *name = nullptr;
+    if (deviceNumber > 0) {
+        if (deviceNumber > SDL_GetNumAudioDevices(0))
+            return false;
+        name = SDL_GetAudioDeviceName(deviceNumber - 1, 0);
+    }
+    SDL_AudioSpec want{};
+    want.freq = rate;
+    want.format = AUDIO_S16SYS;
+    want.channels = static_cast<Uint8>(channels);
+    want.samples = bufferFramesFor(rate);
+    want.callback = &SoundOutput::callback;
+    want.userdata = this;
+    device_ = SDL_OpenAudioDevice(name, 0, &want, &spec_, 0);
+    deviceNumber_ = deviceNumber;
+    return device_ != 0;
+}
+
+void SoundOutput::close()
+{
+    if (device_)
+        SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    ring_ = nullptr;
+    onSpace_ = nullptr;
+}
+
+bool SoundOutput::lost() const
+{
+    return device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED;
+}
+
+void SoundOutput::resetClock(int64_t startSample)
+{
+    std::lock_guard lock(clockMutex_);
+    // SDL keeps the buffer it hands to the server, and the server one more.
+    clock_.reset(startSample, spec_.freq, spec_.samples, 2 * spec_.samples);
+}
+
+void SoundOutput::attach(RingBuffer *ring, int64_t startSample, std::function<void()> onSpace)
+{
+    SDL_LockAudioDevice(device_);
+    ring_ = ring;
+    onSpace_ = std::move(onSpace);
+    resetClock(startSample);
+    SDL_UnlockAudioDevice(device_);
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+void SoundOutput::detach()
+{
+    if (!device_)
+        return;
+    SDL_PauseAudioDevice(device_, 1);
+    SDL_LockAudioDevice(device_);
+    ring_ = nullptr;
+    onSpace_ = nullptr;
+    SDL_UnlockAudioDevice(device_);
+}
+
+void SoundOutput::pause()
+{
+    SDL_PauseAudioDevice(device_, 1);
+    setDraining(true);
+}
+
+void SoundOutput::resume()
+{
+    setDraining(false);
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+void SoundOutput::restartAt(int64_t startSample, const std::function<void()> &change)
+{
+    SDL_LockAudioDevice(device_);
+    change();
+    resetClock(startSample);
+    SDL_UnlockAudioDevice(device_);
+}
+
+void SoundOutput::setDraining(bool draining)
+{
+    std::lock_guard lock(clockMutex_);
+    clock_.setDraining(draining);
+}
+
+int64_t SoundOutput::heard()
+{
+    std::lock_guard lock(clockMutex_);
+    return clock_.heard(nowNs());
+}
+
+int64_t SoundOutput::playedOutAtNs()
+{
+    std::lock_guard lock(clockMutex_);
+    return clock_.playedOutAtNs();
+}
+
+int64_t SoundOutput::firstDeliveryNs()
+{
+    std::lock_guard lock(clockMutex_);
+    return clock_.firstDeliveryNs();
+}
+
+void SoundOutput::callback(void *self, Uint8 *stream, int len)
+{
+    static_cast<SoundOutput *>(self)->fill(reinterpret_cast<int16_t *>(stream),
+                                           static_cast<size_t>(len) / sizeof(int16_t));
+}
+
+void SoundOutput::fill(int16_t *out, size_t samples)
+{
+    const size_t got = ring_ ? ring_->read(out, samples) : 0;
+    std::memset(out + got, 0, (samples - got) * sizeof(int16_t));
+    if (got == 0)
+        return;
+    {
+        std::lock_guard lock(clockMutex_);
+        clock_.delivered(static_cast<int64_t>(got / spec_.channels), nowNs());
+    }
+    const size_t half = ring_->capacity() / 2;
+    const size_t freeNow = ring_->writable();
+    if (ring_->readable() == 0 || (freeNow >= half && freeNow - got < half))
+        onSpace_();
+}
+
+} // namespace mpegdll

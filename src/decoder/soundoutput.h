@@ -1,0 +1,64 @@
+#pragma once
+// The SDL2 audio device. Its callback, on SDL's audio thread, copies decoded samples from the ring
+// and tells the position clock how much audio the device took. The device stays open between
+// runs of the same format, paused, so that starting again is quick.
+
+#include "decoder/positionclock.h"
+#include "decoder/ringbuffer.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+#include <mutex>
+
+namespace mpegdll {
+
+class SoundOutput {
+public:
+    SoundOutput() = default;
+    ~SoundOutput();
+    SoundOutput(const SoundOutput &) = delete;
+    SoundOutput &operator=(const SoundOutput &) = delete;
+
+    // Opens the device (`deviceNumber` 0 default, n > 0 the n-th SDL lists) for the format,
+    // keeping one already open for it; false when there is no such device.
+    bool open(int rate, int channels, int deviceNumber);
+    void close();
+    bool lost() const;
+
+    // Plays `ring` from `startSample` on; `onSpace` runs (on the audio thread) when the ring has
+    // room for a refill or has run empty. The device keeps playing until pause() or detach().
+    void attach(RingBuffer *ring, int64_t startSample, std::function<void()> onSpace);
+    // Stops taking audio from the ring; what the device already has plays out.
+    void detach();
+    void pause();
+    void resume();
+    // Runs `change` while the callback is held off, with the position restarting at startSample.
+    void restartAt(int64_t startSample, const std::function<void()> &change);
+    // No more audio will come: the estimate runs to the last sample handed over.
+    void setDraining(bool draining);
+
+    int64_t heard();
+    int64_t playedOutAtNs();
+    int64_t firstDeliveryNs();
+    int bufferFrames() const { return spec_.samples; }
+
+private:
+    static void callback(void *self, Uint8 *stream, int len);
+    void fill(int16_t *out, size_t samples);
+    void resetClock(int64_t startSample);
+
+    SDL_AudioDeviceID device_ = 0;
+    SDL_AudioSpec spec_{};
+    int deviceNumber_ = 0;
+    RingBuffer *ring_ = nullptr;     // set and cleared with the callback held off
+    std::function<void()> onSpace_;  // likewise
+    std::mutex clockMutex_;          // guards clock_ between the callback and the callers
+    PositionClock clock_;
+};
+
+// Nanoseconds of the steady clock.
+int64_t nowNs();
+
+} // namespace mpegdll

@@ -1,0 +1,33 @@
+#pragma once
+// Playback through the sound device: decodes ahead into a short ring the device's callback reads,
+// and sets the end byte once the device has played the last sample.
+
+#include "decoder/ringbuffer.h"
+#include "decoder/session.h"
+#include "decoder/soundoutput.h"
+
+namespace mpegdll {
+
+class SoundSession : public Session {
+public:
+    SoundSession(const SessionParams &params, SoundOutput &output);
+    ~SoundSession() override;
+
+    bool seek(int64_t sample) override;
+    int64_t position() override { return output_.heard(); }
+
+protected:
+    void prime() override;
+    void run() override;
+    void pauseOutput(bool paused) override;
+
+private:
+    void decodeChunk();
+    bool endIsDue(std::unique_lock<std::mutex> &lock);
+
+    SoundOutput &output_;
+    RingBuffer ring_;
+    bool decodedAll_ = false; // under mutex_
+};
+
+} // namespace mpegdll
