@@ -1,0 +1,215 @@
+#include "library/m3u.h"
+
+#include "library/listtext.h"
+#include "platform/atomicfile.h"
+#include "platform/codepage.h"
+#include "platform/ioerror.h"
+#include "platform/listpath.h"
+#include "platform/placeholders.h"
+#include "platform/textlines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+bool IsComment(QStringView line) { return line.startsWith(u'#'); }
+
+// The title an "#EXTINF:215,Artist - Title" line gives: the text after its first ",", or the
+// whole line when it has none.
+QString TitleFromComment(QStringView comment)
+{
+    const qsizetype comma = comment.indexOf(u',');
+    return (comma < 0 ? comment : comment.sliced(comma + 1)).toString();
+}
+
+QString TitleFromFileLine(QStringView line, const QString &fullPath)
+{
+    const QString written = line.toString();
+    return QFileInfo(fullPath).isFile() ? FileNamePart(written) : written;
+}
+
+TArtistItem &ReplaceWithOneAlbum(TArtistColl &artists, const QString &artistName,
+                                 const QString &albumName)
+{
+    artists.Clear();
+    TArtistItem &artist = artists.Add();
+    artist.Name = artistName;
+    artist.Albums.Add().Name = albumName;
+    return artist;
+}
+
+// Writes lines, each ended by CR LF, in Windows-1251 or (when some line needs it) UTF-8.
+void WriteList(const QString &fileName, const QStringList &lines)
+{
+    bool fits = true;
+    for (const QString &line : lines)
+        fits = fits && CanEncodeCp1251(line);
+    TListTextSink sink(fits ? TTextEncoding::Cp1251 : TTextEncoding::Utf8);
+    for (const QString &line : lines) {
+        sink.Text(line);
+        sink.EndLine();
+    }
+    WriteFileAtomically(fileName, sink.Bytes());
+}
+
+QString TwoDigits(int number)
+{
+    return number < 10 ? QStringLiteral("0%1").arg(number) : QString::number(number);
+}
+
+std::optional<QString> NumberValue(QChar letter, int position)
+{
+    if (letter == u'N')
+        return TwoDigits(position + 1);
+    if (letter == u'n')
+        return QString::number(position + 1);
+    return std::nullopt;
+}
+
+QString ArtistFolderName(const QString &artistTemplate, const TArtistItem &artist)
+{
+    return SafeSingleName(ExpandPlaceholders(artistTemplate, [&](QChar letter) {
+        if (letter == u'I' || letter == u'i')
+            return std::optional<QString>(artist.Name);
+        return NumberValue(letter, artist.Index());
+    }));
+}
+
+QString AlbumFileName(const QString &albumTemplate, const TArtistItem &artist,
+                      const TAlbItem &album)
+{
+    const QString name = ExpandPlaceholders(albumTemplate, [&](QChar letter) {
+        switch (letter.unicode()) {
+        case u'I': case u'i': return std::optional<QString>(artist.Name);
+        case u'A': case u'a': return std::optional<QString>(album.Name);
+        case u'Y': case u'y': return std::optional<QString>(album.Year);
+        default: return NumberValue(letter, album.Index());
+        }
+    });
+    return SafeSingleName(name + QStringLiteral(".m3u"));
+}
+
+void MakeFolder(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+        throw EIOError(QStringLiteral("Не удается создать папку ") + folder);
+}
+
+// Writes one artist's folder; adds the artist's songs, relative to base, to mainList.
+void WriteArtistPack(const QString &base, const TArtistItem &artist, const QString &folderName,
+                     const QString &albumTemplate, const TListPaths &mainPaths,
+                     QStringList &mainList)
+{
+    const QString folder = base + folderName;
+    MakeFolder(folder);
+    const QString allFile = QDir(folder).filePath(QStringLiteral("All ") + folderName +
+                                                  QStringLiteral(".m3u"));
+    const TListPaths artistPaths(allFile);
+    QStringList artistList;
+    for (const TAlbItem &album : artist.Albums) {
+        QStringList albumList;
+        for (const TSongItem &song : album.Songs) {
+            albumList << artistPaths.Relative(song.File);
+            mainList << mainPaths.Relative(song.File);
+        }
+        WriteList(QDir(folder).filePath(AlbumFileName(albumTemplate, artist, album)), albumList);
+        artistList << albumList;
+    }
+    WriteList(allFile, artistList);
+}
+
+} // namespace
+
+void ReadM3U(QByteArrayView bytes, const QString &listFile, TArtistColl &artists)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    const QString text = DecodeListText(nul < 0 ? bytes : bytes.first(nul));
+    const TListPaths paths(listFile);
+    TSongColl &songs =
+        ReplaceWithOneAlbum(artists, listFile, QStringLiteral("Содержимое:")).Albums[0].Songs;
+    QStringView previous;
+    bool first = true;
+    ForEachLine(QStringView(text), [&](QStringView line) {
+        // Empty lines name no file; they still count as the line before the next one.
+        if (!IsComment(line) && !line.trimmed().isEmpty()) {
+            TSongItem &song = songs.Add();
+            song.File = paths.Expand(line);
+            song.Title = !first && IsComment(previous) ? TitleFromComment(previous)
+                                                       : TitleFromFileLine(line, song.File);
+        }
+        previous = line;
+        first = false;
+    });
+}
+
+bool LoadM3U(const QString &listFile, TArtistColl &artists)
+{
+    QFile file(listFile);
+    if (!QFileInfo(listFile).isFile())
+        return false;
+    QDir::setCurrent(FolderOf(listFile));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    ReadM3U(bytes, listFile, artists);
+    return true;
+}
+
+bool LoadSingleFile(const QString &fileName, TArtistColl &artists)
+{
+    if (!QFileInfo(fileName).isFile())
+        return false;
+    TArtistItem &artist = ReplaceWithOneAlbum(artists, QStringLiteral("Файл"),
+                                              QStringLiteral("Пользовательский"));
+    TSongItem &song = artist.Albums[0].Songs.Add();
+    song.File = fileName;
+    song.Title = FileNamePart(fileName);
+    return true;
+}
+
+QByteArray M3UText(const TExpandedSongColl &songs)
+{
+    bool fits = true;
+    for (const TExpandedSong &song : songs)
+        fits = fits && CanEncodeCp1251(song.File);
+    TListTextSink sink(fits ? TTextEncoding::Cp1251 : TTextEncoding::Utf8);
+    for (const TExpandedSong &song : songs) {
+        sink.Text(song.File);
+        sink.EndLine();
+    }
+    return std::move(sink.Bytes());
+}
+
+void SaveM3U(const QString &fileName, const TExpandedSongColl &songs)
+{
+    WriteFileAtomically(fileName, M3UText(songs));
+}
+
+void SaveM3UPack(const QString &packFile, const TArtistColl &artists,
+                 const QString &artistTemplate, const QString &albumTemplate)
+{
+    const QString base = FolderOf(packFile);
+    const TListPaths mainPaths(packFile);
+    QStringList mainList;
+    for (const TArtistItem &artist : artists)
+        WriteArtistPack(base, artist, ArtistFolderName(artistTemplate, artist), albumTemplate,
+                        mainPaths, mainList);
+    WriteList(packFile, mainList);
+}
+
+QString StripInvalidChars(const QString &path)
+{
+    QString result = path;
+    result.removeIf([](QChar c) {
+        return c == u'/' || c == u'?' || c == u'*' || c == u'<' || c == u'>';
+    });
+    return result;
+}
+
+QString SafeSingleName(const QString &name)
+{
+    QString result = StripInvalidChars(name);
+    result.removeIf([](QChar c) { return c == u'\\' || c == u'\0'; });
+    const bool onlyDots = !result.isEmpty() && result.count(u'.') == result.size();
+    return onlyDots ? QStringLiteral("_") : result;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The 8-bit code pages of discs made on Windows (Windows-1251 for files, CP866 for the state file)
+// and the text encoding of list files. Table-driven: no Qt codec lookups per call.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+QString DecodeCp1251(QByteArrayView bytes);
+// Unrepresentable characters become '?' and clear *ok (when given).
+QByteArray EncodeCp1251(QStringView text, bool *ok = nullptr);
+// Appends the encoding of text to out (unrepresentable characters as '?'); false when any was.
+bool AppendCp1251(QByteArray &out, QStringView text);
+bool CanEncodeCp1251(QStringView text);
+
+QString DecodeCp866(QByteArrayView bytes);
+// Unrepresentable characters become '?' and clear *ok (when given).
+QByteArray EncodeCp866(QStringView text, bool *ok = nullptr);
+
+// How the bytes of a list file are to be read.
+enum class TTextEncoding { Cp1251, Utf8 };
+
+// Utf8 when the bytes start with a UTF-8 byte-order mark or are valid UTF-8 holding non-ASCII
+// bytes; Cp1251 otherwise (plain ASCII included).
+TTextEncoding DetectListEncoding(QByteArrayView bytes);
+// The bytes without a leading UTF-8 byte-order mark.
+QByteArrayView WithoutBom(QByteArrayView bytes);
+QString DecodeText(TTextEncoding encoding, QByteArrayView bytes);
+
+// Whole list text (BOM stripped, detection as above) as one string.
+QString DecodeListText(QByteArrayView bytes);
+// Windows-1251 when every character fits, else UTF-8 with a byte-order mark. Line ends are the
+// caller's (lists use CR LF).
+QByteArray EncodeListText(QStringView text);
+
+// The UTF-8 byte-order mark.
+inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";

@@ -1,0 +1,131 @@
+#include "platform/listpath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace {
+
+bool IsSeparator(QChar c) { return c == u'/' || c == u'\\'; }
+
+QString WithTrailingSlash(QString path)
+{
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    return path;
+}
+
+// Appends the components of relative to base (absolute, ending in "/"), resolving "." and ".."
+// (never above the root); keeps a trailing separator of relative.
+QString Resolve(const QString &base, QStringView relative)
+{
+    QString result(base.size() + relative.size() + 1, Qt::Uninitialized);
+    QChar *out = result.data();
+    qsizetype length = 0;
+    for (const QChar c : base)
+        out[length++] = c;
+    qsizetype i = 0;
+    while (i < relative.size()) {
+        qsizetype end = i;
+        while (end < relative.size() && !IsSeparator(relative[end]))
+            ++end;
+        const QStringView part = relative.sliced(i, end - i);
+        if (part == u"..") {
+            if (length > 1) {
+                --length; // drop the "/" of the last component, then the component
+                while (length > 0 && out[length - 1] != u'/')
+                    --length;
+            }
+        } else if (!part.isEmpty() && part != u".") {
+            for (const QChar c : part)
+                out[length++] = c;
+            out[length++] = u'/';
+        }
+        i = end + 1;
+    }
+    const bool keepSlash = length <= 1 || (!relative.isEmpty() && IsSeparator(relative.back()));
+    if (!keepSlash)
+        --length;
+    result.truncate(length);
+    return result;
+}
+
+QString Clean(const QString &path) { return QDir::cleanPath(QDir::fromNativeSeparators(path)); }
+
+} // namespace
+
+bool IsForeignPath(QStringView value)
+{
+    const bool driveLetter = value.size() >= 2 && value[1] == u':' && value[0].isLetter() &&
+                             value[0].unicode() < 0x80;
+    const bool network = value.size() >= 2 && value[0] == u'\\' && value[1] == u'\\';
+    return driveLetter || network;
+}
+
+QString FileNamePart(const QString &path)
+{
+    qsizetype i = path.size();
+    while (i > 0 && !IsSeparator(path[i - 1]) && path[i - 1] != u':')
+        --i;
+    return path.sliced(i);
+}
+
+QString FolderOf(const QString &path)
+{
+    return WithTrailingSlash(Clean(QFileInfo(path).absolutePath()));
+}
+
+TListPaths::TListPaths(const QString &listFile) : fFolder(FolderOf(listFile))
+{
+    // The volume table is read once here, so that no path costs a look at the disk.
+    const QStorageInfo volume(fFolder);
+    fVolumeRoot = volume.isValid() ? WithTrailingSlash(volume.rootPath()) : QStringLiteral("/");
+    for (const QStorageInfo &mounted : QStorageInfo::mountedVolumes()) {
+        const QString root = WithTrailingSlash(mounted.rootPath());
+        if (root.size() > fVolumeRoot.size() && root.startsWith(fVolumeRoot))
+            fNestedMounts << root;
+    }
+}
+
+QString TListPaths::Expand(QStringView value) const
+{
+    if (value.isEmpty() || IsForeignPath(value))
+        return value.toString();
+    if (value[0] == u'/')
+        return Resolve(QStringLiteral("/"), value);
+    if (value[0] == u'\\')
+        return Resolve(fVolumeRoot, value);
+    return Resolve(fFolder, value);
+}
+
+bool TListPaths::OnListVolume(const QString &path) const
+{
+    if (!path.startsWith(fVolumeRoot) && path != fVolumeRoot.chopped(1))
+        return false;
+    for (const QString &nested : fNestedMounts)
+        if (path.startsWith(nested) || path == nested.chopped(1))
+            return false;
+    return true;
+}
+
+QString TListPaths::Relative(const QString &path) const
+{
+    if (path.isEmpty() || IsForeignPath(path) || !path.startsWith(u'/'))
+        return path;
+    if (!OnListVolume(path))
+        return path;
+    // The common leading folders end at the last "/" both share.
+    qsizetype common = 0;
+    const qsizetype limit = std::min(path.size(), fFolder.size());
+    while (common < limit && path[common] == fFolder[common])
+        ++common;
+    const qsizetype base = path.lastIndexOf(u'/', common - 1) + 1;
+    const qsizetype ups = fFolder.sliced(base).count(u'/');
+    QString result;
+    result.reserve(ups * 3 + path.size() - base);
+    for (qsizetype i = 0; i < ups; ++i)
+        result += QLatin1String("..\\");
+    for (qsizetype i = base; i < path.size(); ++i)
+        result += path[i] == u'/' ? QChar(u'\\') : path[i];
+    return result.isEmpty() ? QStringLiteral(".\\") : result;
+}
