@@ -139,9 +139,8 @@ private:
         QStringList path = line.mid(1, line.size() - 2).split(u'\\');
         if (path.takeFirst().compare(RootName, Qt::CaseInsensitive) != 0)
             return QStringLiteral("раздел вне HKEY_CURRENT_USER");
-        for (const QString &name : path)
-            if (!IsValidKeyName(name))
-                return QStringLiteral("недопустимое имя раздела");
+        if (!IsValidKeyPath(path))
+            return QStringLiteral("недопустимое имя раздела");
         Current_ = &Root_.Make(path);
         return {};
     }
@@ -192,11 +191,12 @@ void FormatKey(const TRegKey &key, const QString &path, QByteArray &out)
 
 } // namespace
 
-bool IsValidKeyName(const QString &name)
+bool IsValidKeyPath(const QStringList &path)
 {
-    if (name.isEmpty() || name.contains(u'\\'))
-        return false;
-    return std::none_of(name.begin(), name.end(), NeedsEscape);
+    const auto validName = [](const QString &name) {
+        return !name.isEmpty() && !name.contains(u'\\') && std::none_of(name.begin(), name.end(), NeedsEscape);
+    };
+    return path.size() <= MaxKeyDepth && std::all_of(path.begin(), path.end(), validName);
 }
 
 TRegParseResult ParseRegFile(const QByteArray &bytes, TRegKey &root)
@@ -211,7 +211,7 @@ TRegParseResult ParseRegFile(const QByteArray &bytes, TRegKey &root)
     TParser parser(root);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
-        if (line.endsWith(u'\r'))
+        while (line.endsWith(u'\r') || line.endsWith(u' ') || line.endsWith(u'\t'))
             line.chop(1);
         if (i == 0 && line.trimmed() != Header)
             return Failure(1, QStringLiteral("нет заголовка REGEDIT4"));

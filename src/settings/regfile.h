@@ -33,5 +33,10 @@ TRegParseResult ParseRegFile(const QByteArray &bytes, TRegKey &root);
 // created empty key survives), in creation order, each section followed by a blank line.
 QByteArray FormatRegFile(const TRegKey &root);
 
-// True when name can be a key name in the file: not empty, no "\" and no control character.
-bool IsValidKeyName(const QString &name);
+// Keys nest at most this deep, as in the Windows registry (and so no file can nest them deeper
+// than the stack can follow).
+inline constexpr qsizetype MaxKeyDepth = 512;
+
+// True when every name of path (below HKEY_CURRENT_USER) can be a key name in the file: not
+// empty, no "\" and no control character; and the path is at most MaxKeyDepth deep.
+bool IsValidKeyPath(const QStringList &path);

@@ -36,11 +36,9 @@ QString TSettingsStore::DefaultFilePath()
 std::optional<QStringList> TSettingsStore::ResolvePath(const QString &path) const
 {
     QStringList resolved = path.startsWith(u'\\') ? QStringList() : Current_;
-    for (const QString &name : path.split(u'\\', Qt::SkipEmptyParts)) {
-        if (!IsValidKeyName(name))
-            return std::nullopt;
-        resolved << name;
-    }
+    resolved += path.split(u'\\', Qt::SkipEmptyParts);
+    if (!IsValidKeyPath(resolved))
+        return std::nullopt;
     return resolved;
 }
 

@@ -181,8 +181,8 @@ TEST_F(MainSettingsTest, AValueOfTheWrongTypeFallsBackButMissingTextsDoNot)
     EXPECT_EQ(settings.PackAlbumTemplate, "");
     EXPECT_FALSE(settings.PlayOnRun);
 
-    for (const QString name : {"PlayOnRun", "Priority", "SlideshowInterval"}) {
-        Edit([&](TSettingsStore &store) { store.WriteString(name == "SlideshowInterval" ? "Slideshow interval" : name, "1"); });
+    for (const QString name : {"PlayOnRun", "Priority", "Slideshow interval"}) {
+        Edit([&](TSettingsStore &store) { store.WriteString(name, "1"); });
         TMainSettings fallen;
         EXPECT_FALSE(ReadGlobal(fallen)) << name.toStdString();
         EXPECT_TRUE(fallen.PlayOnRun);
@@ -318,7 +318,7 @@ TEST_F(MainSettingsTest, WithoutADiscIdentifierNoPositionIsWritten)
         TExitState state;
         state.DiskID = id;
         TSettingsStore store(folder.Path());
-        Changed().WriteAtExit(store, TExitState(state));
+        Changed().WriteAtExit(store, state);
         TSettingsStore check(folder.Path());
         check.OpenKey(MainSettingsKey, false);
         EXPECT_TRUE(check.GetKeyNames().isEmpty()) << id.toStdString();

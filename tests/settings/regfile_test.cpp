@@ -86,7 +86,7 @@ TEST(RegFile, EmptyKeysSurviveAndParentsAreImplied)
 TEST(RegFile, ReadsWindowsLineEndsCommentsAndLooseCase)
 {
     const TRegKey root = Parsed("\xEF\xBB\xBFREGEDIT4\r\n\r\n; written by hand\r\n"
-                                "[hkey_current_user\\SOFTWARE\\quillmarsh\\Lorvanta\\2.0]\r\n"
+                                "[hkey_current_user\\SOFTWARE\\quillmarsh\\Lorvanta\\2.0] \t\r\n"
                                 "\"Priority\"=DWORD:0000000A\r\n\"A\"=dword:7\r\n"
                                 "\"LastList\"=\"/media/cd/Rock.pl\"\r\n");
     const TRegKey *key = root.Find(MainPath);
@@ -147,10 +147,17 @@ TEST(RegFile, RefusesInvalidUtf8AndOversizedInput)
     EXPECT_FALSE(ParseRegFile(big, root).Ok);
 }
 
-TEST(RegFile, KeyNamesMustBePrintableAndWithoutBackslash)
+TEST(RegFile, KeyPathsHavePrintableNamesAndALimitedDepth)
 {
-    EXPECT_TRUE(IsValidKeyName("Rock [2001] \"Best\""));
-    EXPECT_FALSE(IsValidKeyName(""));
-    EXPECT_FALSE(IsValidKeyName("a\\b"));
-    EXPECT_FALSE(IsValidKeyName("a\nb"));
+    EXPECT_TRUE(IsValidKeyPath({"Software", "Rock [2001] \"Best\""}));
+    EXPECT_TRUE(IsValidKeyPath({}));
+    EXPECT_FALSE(IsValidKeyPath({"Software", ""}));
+    EXPECT_FALSE(IsValidKeyPath({"a\\b"}));
+    EXPECT_FALSE(IsValidKeyPath({"a\nb"}));
+    EXPECT_TRUE(IsValidKeyPath(QStringList(MaxKeyDepth, "k")));
+    EXPECT_FALSE(IsValidKeyPath(QStringList(MaxKeyDepth + 1, "k")));
+
+    TRegKey root;
+    const QByteArray deep = "REGEDIT4\n[HKEY_CURRENT_USER" + QByteArray("\\k").repeated(1000000) + "]\n";
+    EXPECT_FALSE(ParseRegFile(deep, root).Ok);
 }
