@@ -1,0 +1,76 @@
+#include "cli/commands.h"
+
+#include "cli/clierror.h"
+#include "cli/listinput.h"
+#include "cli/listjson.h"
+#include "library/expandedsong.h"
+#include "library/id3v1.h"
+#include "library/m3u.h"
+#include "library/playlistfile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+void FlattenPlayList(const TArtistColl &artists, TExpandedSongColl &playList)
+{
+    FlattenLibrary(artists, playList, nullptr, {});
+}
+
+bool HasSuffix(const QString &path, const char *suffix)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QByteArray DumpCommand(const QString &file)
+{
+    TLoadedList list;
+    LoadList(file, list);
+    return ListJson(list);
+}
+
+QByteArray SummaryCommand(const QString &file)
+{
+    TLoadedList list;
+    LoadList(file, list);
+    TExpandedSongColl playList;
+    FlattenPlayList(list.artists, playList);
+    return SummaryJson(list.artists, playList);
+}
+
+void ConvertCommand(const QString &in, const QString &out)
+{
+    const bool toOwn = HasSuffix(out, "pl");
+    if (!toOwn && !HasSuffix(out, "m3u"))
+        throw ECliError(QStringLiteral("Неизвестный тип файла для записи (нужно .pl или .m3u): ") +
+                        out);
+    TLoadedList list;
+    LoadList(in, list);
+    if (toOwn) {
+        SavePlaylist(out, list.artists, list.paths);
+        return;
+    }
+    TExpandedSongColl playList;
+    FlattenPlayList(list.artists, playList);
+    SaveM3U(out, playList);
+}
+
+void PackCommand(const QString &in, const QString &out, const QString &artistTemplate,
+                 const QString &albumTemplate)
+{
+    if (!HasSuffix(out, "m3u"))
+        throw ECliError(QStringLiteral("Имя пакета должно оканчиваться на .m3u: ") + out);
+    TLoadedList list;
+    LoadList(in, list);
+    SaveM3UPack(out, list.artists, artistTemplate, albumTemplate);
+}
+
+QByteArray TagsCommand(const QString &file)
+{
+    RequireReadableFile(file);
+    TMP3TagInfo info;
+    ReadID3v1Tag(file, info);
+    return TagsJson(info);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The commands of lorvanta-list. Each returns the text for standard output (empty when there is
+// none) and raises ECliError or EIOError on bad input or a failed write. Paths are absolute.
+
+#include <QByteArray>
+#include <QString>
+
+QByteArray DumpCommand(const QString &file);
+QByteArray SummaryCommand(const QString &file);
+// Writes the list to out: own format for ".pl", M3U list for ".m3u" (any letter case).
+void ConvertCommand(const QString &in, const QString &out);
+// Writes the M3U pack whose main list is out (which must end in ".m3u").
+void PackCommand(const QString &in, const QString &out, const QString &artistTemplate,
+                 const QString &albumTemplate);
+QByteArray TagsCommand(const QString &file);

@@ -1,0 +1,32 @@
+#pragma once
+// Reading a command's input the way the Open command does: the list type follows the file's
+// extension (".pl" own list, ".m3u" M3U list, ".mp1"/".mp2"/".mp3" one sound file; any letter
+// case). Unlike the player, which silently keeps its library, a missing, unreadable or folder
+// input is bad input here and raises ECliError.
+
+#include "library/model.h"
+
+#include <QString>
+
+enum class TListKind { Own, M3U, Single };
+
+struct TLoadedList {
+    TListKind type = TListKind::Own;
+    TArtistColl artists;
+    TDiscPaths paths; // empty for M3U lists and single files
+};
+
+// The absolute, cleaned form of a path given on the command line (relative to the current folder).
+QString AbsoluteArgPath(const QString &path);
+
+// Raises ECliError unless path names a regular file that can be opened for reading.
+void RequireReadableFile(const QString &path);
+
+// The list type for a file name; ECliError for an extension the Open command does not know.
+TListKind ListKindOf(const QString &path);
+
+// Loads an absolute path into list (which must be fresh); ECliError on bad input.
+void LoadList(const QString &path, TLoadedList &list);
+
+// "pl", "m3u" or "single".
+const char *ListKindName(TListKind type);
