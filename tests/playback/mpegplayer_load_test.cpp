@@ -9,13 +9,13 @@ namespace {
 
 const QString kNotLoaded = QStringLiteral("MPEG library not loaded");
 
-class LoadTest : public testing::Test {
+class PlayerLoadTest : public testing::Test {
 protected:
     void SetUp() override { fakempegdll::Reset(); }
     TMPEGPlayer player;
 };
 
-TEST_F(LoadTest, LoadsFromFolderWithOrWithoutTrailingSlashAndCallsInitOnce)
+TEST_F(PlayerLoadTest, LoadsFromFolderWithOrWithoutTrailingSlashAndCallsInitOnce)
 {
     for (const QString &folder :
          {QStringLiteral(FAKE_MPEGDLL_DIR), QStringLiteral(FAKE_MPEGDLL_DIR "/")}) {
@@ -29,7 +29,7 @@ TEST_F(LoadTest, LoadsFromFolderWithOrWithoutTrailingSlashAndCallsInitOnce)
     }
 }
 
-TEST_F(LoadTest, FolderWithoutLibraryCannotBeLoaded)
+TEST_F(PlayerLoadTest, FolderWithoutLibraryCannotBeLoaded)
 {
     QTemporaryDir empty;
     player.PathToDLL = empty.path();
@@ -37,7 +37,7 @@ TEST_F(LoadTest, FolderWithoutLibraryCannotBeLoaded)
     EXPECT_FALSE(player.Loaded());
 }
 
-TEST_F(LoadTest, LibraryLackingAnEntryIsRefused)
+TEST_F(PlayerLoadTest, LibraryLackingAnEntryIsRefused)
 {
     player.PathToDLL = QStringLiteral(FAKE_MPEGDLL_NOSEEK_DIR);
     ExpectError([&] { player.LoadDecoder(); }, 0, kNotLoaded);
@@ -45,7 +45,7 @@ TEST_F(LoadTest, LibraryLackingAnEntryIsRefused)
     ExpectError([&] { player.Open(); }, 0, kNotLoaded);
 }
 
-TEST_F(LoadTest, InitFailingRaisesTheLibrarysCodeAndLeavesPlayerUnloaded)
+TEST_F(PlayerLoadTest, InitFailingRaisesTheLibrarysCodeAndLeavesPlayerUnloaded)
 {
     fakempegdll::FailNext("init", 5);
     player.PathToDLL = QStringLiteral(FAKE_MPEGDLL_DIR);
@@ -55,7 +55,7 @@ TEST_F(LoadTest, InitFailingRaisesTheLibrarysCodeAndLeavesPlayerUnloaded)
     ExpectError([&] { player.Play(); }, 0, kNotLoaded);
 }
 
-TEST_F(LoadTest, InitFailureCanBeScriptedForWholeProgramRuns)
+TEST_F(PlayerLoadTest, InitFailureCanBeScriptedForWholeProgramRuns)
 {
     qputenv("FAKE_MPEGDLL_INIT_ERROR", "1");
     player.PathToDLL = QStringLiteral(FAKE_MPEGDLL_DIR);
@@ -65,7 +65,7 @@ TEST_F(LoadTest, InitFailureCanBeScriptedForWholeProgramRuns)
     EXPECT_TRUE(player.Loaded());
 }
 
-TEST_F(LoadTest, UnloadedPlayerRefusesEveryOperationButStopSaysIncorrectMode)
+TEST_F(PlayerLoadTest, UnloadedPlayerRefusesEveryOperationButStopSaysIncorrectMode)
 {
     const std::vector<std::function<void()>> operations = {
         [&] { player.Open(); },
@@ -87,7 +87,7 @@ TEST_F(LoadTest, UnloadedPlayerRefusesEveryOperationButStopSaysIncorrectMode)
     ExpectError([&] { player.Stop(); }, 2, QStringLiteral("Incorrect mode"));
 }
 
-TEST_F(LoadTest, SettersOfAnUnloadedPlayerOnlyStore)
+TEST_F(PlayerLoadTest, SettersOfAnUnloadedPlayerOnlyStore)
 {
     player.SetPlayerPriority(TPlayPriority::Idle);
     player.SetStreamName(QStringLiteral("/x.mp3"));
@@ -104,7 +104,7 @@ TEST_F(LoadTest, SettersOfAnUnloadedPlayerOnlyStore)
     EXPECT_NE(std::find(calls.begin(), calls.end(), "SetPriority(-15)"), calls.end());
 }
 
-TEST(ErrorTextTest, CodesOutsideTheTableNameTheCode)
+TEST(PlayerErrorTextTest, CodesOutsideTheTableNameTheCode)
 {
     EXPECT_EQ(ErrorMessageFor(3), QStringLiteral("Input stream error"));
     EXPECT_EQ(ErrorMessageFor(9), QStringLiteral("Unknown decoder error (code 9)"));

@@ -6,7 +6,7 @@
 
 namespace {
 
-class StreamTest : public PlayerTest {
+class PlayerStreamTest : public PlayerTest {
 protected:
     void SetUp() override
     {
@@ -16,7 +16,7 @@ protected:
     int source = 0; // stands for the caller's open source
 };
 
-TEST_F(StreamTest, OpenHandsTheCallbacksAndForwardsToTheEvents)
+TEST_F(PlayerStreamTest, OpenHandsTheCallbacksAndForwardsToTheEvents)
 {
     player.OnOpenStream = [&](bool &nonseekable, void *&context) {
         nonseekable = true;
@@ -51,7 +51,7 @@ TEST_F(StreamTest, OpenHandsTheCallbacksAndForwardsToTheEvents)
     EXPECT_EQ(closed, &source);
 }
 
-TEST_F(StreamTest, UnassignedEventsGiveTheDefaults)
+TEST_F(PlayerStreamTest, UnassignedEventsGiveTheDefaults)
 {
     player.Open();
     EXPECT_EQ(fakempegdll::StreamContext(), nullptr);
@@ -64,7 +64,7 @@ TEST_F(StreamTest, UnassignedEventsGiveTheDefaults)
     player.Close();
 }
 
-TEST_F(StreamTest, AnEmptyStreamNameDoesNotMatterInStreamMode)
+TEST_F(PlayerStreamTest, AnEmptyStreamNameDoesNotMatterInStreamMode)
 {
     player.SetStreamName(QString());
     player.Play();

@@ -27,7 +27,7 @@ void Spin(int ms)
     SpinUntil([] { return false; }, ms);
 }
 
-class TickTest : public PlayerTest {
+class PlayerTickTest : public PlayerTest {
 protected:
     void SetUp() override
     {
@@ -42,7 +42,7 @@ protected:
     Calls events;
 };
 
-TEST_F(TickTest, StartReportsAtOnceAndPositionsBeyondTheLengthReadAsZero)
+TEST_F(PlayerTickTest, StartReportsAtOnceAndPositionsBeyondTheLengthReadAsZero)
 {
     fakempegdll::SetLength(3000);
     fakempegdll::SetPos(0);
@@ -54,7 +54,7 @@ TEST_F(TickTest, StartReportsAtOnceAndPositionsBeyondTheLengthReadAsZero)
     EXPECT_EQ(events, (Calls{"pos 0/3000", "pos 3000/3000", "pos 0/3000"}));
 }
 
-TEST_F(TickTest, EndIsReportedAfterALastPositionAndTheNextPlayRestarts)
+TEST_F(PlayerTickTest, EndIsReportedAfterALastPositionAndTheNextPlayRestarts)
 {
     StartPlaying();
     events.clear();
@@ -72,7 +72,7 @@ TEST_F(TickTest, EndIsReportedAfterALastPositionAndTheNextPlayRestarts)
     player.Stop(); // the end has been cleared
 }
 
-TEST_F(TickTest, WithoutAnEndHandlerTheEndStaysUntilRestart)
+TEST_F(PlayerTickTest, WithoutAnEndHandlerTheEndStaysUntilRestart)
 {
     player.OnPlayEnd = nullptr;
     StartPlaying();
@@ -85,7 +85,7 @@ TEST_F(TickTest, WithoutAnEndHandlerTheEndStaysUntilRestart)
     player.Stop();
 }
 
-TEST_F(TickTest, AnEndLeftFromTheLastSongDoesNotEndTheNextOne)
+TEST_F(PlayerTickTest, AnEndLeftFromTheLastSongDoesNotEndTheNextOne)
 {
     player.OnPlayEnd = nullptr;
     StartPlaying();
@@ -97,7 +97,7 @@ TEST_F(TickTest, AnEndLeftFromTheLastSongDoesNotEndTheNextOne)
     player.Stop();
 }
 
-TEST_F(TickTest, TimerReportsPositionsAndTheEndOnItsOwn)
+TEST_F(PlayerTickTest, TimerReportsPositionsAndTheEndOnItsOwn)
 {
     TMPEGPlayer timed;
     timed.PathToDLL = QStringLiteral(FAKE_MPEGDLL_DIR);
@@ -124,7 +124,7 @@ TEST_F(TickTest, TimerReportsPositionsAndTheEndOnItsOwn)
     EXPECT_EQ(ends, 1);
 }
 
-TEST_F(TickTest, TimerSwitchesItselfOffAfterStop)
+TEST_F(PlayerTickTest, TimerSwitchesItselfOffAfterStop)
 {
     TMPEGPlayer timed;
     timed.PathToDLL = QStringLiteral(FAKE_MPEGDLL_DIR);
@@ -139,7 +139,7 @@ TEST_F(TickTest, TimerSwitchesItselfOffAfterStop)
     EXPECT_EQ(reports, 1);
 }
 
-TEST_F(TickTest, TimerFreqZeroMeansNoReportsAndNoEnd)
+TEST_F(PlayerTickTest, TimerFreqZeroMeansNoReportsAndNoEnd)
 {
     TMPEGPlayer silent;
     silent.SetTimerFreq(0);
@@ -159,7 +159,7 @@ TEST_F(TickTest, TimerFreqZeroMeansNoReportsAndNoEnd)
     EXPECT_EQ(events, 0);
 }
 
-TEST(TimerFreqTest, NegativeIntervalsCountAsZero)
+TEST(PlayerTimerFreqTest, NegativeIntervalsCountAsZero)
 {
     TMPEGPlayer player;
     player.SetTimerFreq(-5);
