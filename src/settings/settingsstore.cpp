@@ -205,7 +205,7 @@ void TSettingsStore::Flush()
     const QByteArray bytes = FormatRegFile(merged);
     if (bytes.size() > MaxRegFileSize)
         throw TSettingsError(QStringLiteral("Не удалось сохранить настройки в %1: их слишком много").arg(FilePath_));
-    SaveFileAtomically(FilePath_, bytes);
+    SaveStoreFile(FilePath_, bytes);
     Root_ = std::move(merged);
     Changes_.clear();
 }

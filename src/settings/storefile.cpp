@@ -1,5 +1,7 @@
 #include "settings/storefile.h"
 
+#include "platform/atomicfile.h"
+#include "platform/ioerror.h"
 #include "settings/regfile.h"
 #include "settings/settingsstore.h"
 
@@ -7,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QThread>
 #include <QtDebug>
 
@@ -58,21 +59,11 @@ QString FreeAsideName(const QString &path)
     return name;
 }
 
-void SyncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 TStoreFileLoad LoadStoreFile(const QString &path, TRegKey &root)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!QFileInfo::exists(path)) // also a link to a file not made yet
         return {};
     const QString problem = ReadInto(path, root);
     if (problem.isEmpty())
@@ -90,28 +81,16 @@ TStoreFileLoad LoadStoreFile(const QString &path, TRegKey &root)
     return {{}, blocked};
 }
 
-void SaveFileAtomically(const QString &path, const QByteArray &bytes)
+void SaveStoreFile(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
-    const QString folder = QFileInfo(target).absolutePath();
-    const auto fail = [&](const QString &why) {
-        return TSettingsError(QStringLiteral("Не удалось сохранить настройки в %1: %2").arg(path, why));
-    };
-    if (!QDir().mkpath(folder))
-        throw fail(QStringLiteral("нельзя создать папку ") + folder);
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
-        throw fail(temporary.errorString());
-    if (temporary.write(bytes) != bytes.size() || !temporary.flush())
-        throw fail(temporary.errorString());
-    if (::fsync(temporary.handle()) != 0)
-        throw fail(SystemError());
-    if (::rename(QFile::encodeName(temporary.fileName()).constData(),
-                 QFile::encodeName(target).constData()) != 0)
-        throw fail(SystemError());
-    temporary.setAutoRemove(false);
-    SyncFolder(folder);
+    const QString folder = QFileInfo(path).absolutePath();
+    try {
+        if (!QDir().mkpath(folder))
+            throw EIOError(QStringLiteral("Не удалось создать папку ") + folder);
+        WriteFileAtomically(path, bytes);
+    } catch (const EIOError &error) {
+        throw TSettingsError(QStringLiteral("Не удалось сохранить настройки: ") + error.Message());
+    }
 }
 
 TStoreLock::TStoreLock(const QString &path)

@@ -1,6 +1,6 @@
 #pragma once
-// The settings file on disc: loading with unreadable files moved aside, atomic replacement, and
-// the lock that keeps two programs from replacing it at the same time.
+// The settings file on disc: loading with unreadable files moved aside, saving, and the lock
+// that keeps two programs from replacing it at the same time.
 
 #include "settings/regtree.h"
 
@@ -16,10 +16,9 @@ struct TStoreFileLoad {
 // cannot be read is renamed to path + ".bad-<UTC time>" and root stays empty.
 TStoreFileLoad LoadStoreFile(const QString &path, TRegKey &root);
 
-// Replaces path by bytes: a temporary file in the same folder, fsync, rename. A symbolic link
-// at path is kept and its target replaced. TSettingsError when anything fails; the old file
-// is then untouched.
-void SaveFileAtomically(const QString &path, const QByteArray &bytes);
+// Replaces path by bytes atomically, creating its folder when missing. TSettingsError when
+// anything fails; the old file is then untouched.
+void SaveStoreFile(const QString &path, const QByteArray &bytes);
 
 // An exclusive flock on path + ".lock", held for the object's life. Waits a few seconds for
 // another holder, then gives up with TSettingsError rather than hang.

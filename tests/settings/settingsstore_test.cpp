@@ -251,3 +251,17 @@ TEST(SettingsStorePath, FollowsXdgConfigHome)
     else
         qputenv("XDG_CONFIG_HOME", saved);
 }
+
+TEST_F(SettingsStoreTest, ALinkedFileStaysALinkAndItsTargetIsReplaced)
+{
+    Folder.Write(GoodFile, "dotfiles.reg");
+    QFile::link(Folder.Path("dotfiles.reg"), Folder.Path());
+    {
+        TSettingsStore store(Folder.Path());
+        store.OpenKey(MainKey, false);
+        store.WriteInteger("ClipIdx", 1);
+        store.Close();
+    }
+    EXPECT_TRUE(QFileInfo(Folder.Path()).isSymLink());
+    EXPECT_TRUE(Folder.Read("dotfiles.reg").contains("\"ClipIdx\"=dword:00000001"));
+}
