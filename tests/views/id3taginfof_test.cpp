@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -109,8 +110,33 @@ TEST_F(TechnicalDialogTest, MissingDecoderLibraryIsReportedAndTheDialogStillOpen
     const TShown shown = ShowProperties();
     EXPECT_EQ(prompt.Messages, QStringList{"MPEG library not loaded"});
     EXPECT_EQ(shown.Caption, "Техническая информация из файла");
+    EXPECT_TRUE(shown.FileName.isEmpty()) << "the failure stops the filling before the name";
     ExpectPlaceholders(shown);
     EXPECT_TRUE(shown.Memo.isEmpty());
+}
+
+TEST_F(TechnicalDialogTest, ListPathInAnotherLetterCaseStillFindsTheFile)
+{
+    WriteSoundFile("Song.MP3", 10, Id3v1Tag({"Found", "", "", "", "", 0}));
+    const QString asWritten = folder.filePath("song.mp3");
+    OpenInPlayer(asWritten);
+
+    const TShown shown = ShowProperties();
+    EXPECT_EQ(shown.FileName, asWritten);
+    EXPECT_EQ(shown.Title, "Found");
+    EXPECT_EQ(shown.Memo.value(0), "Размер файла 138 байт");
+}
+
+TEST_F(TechnicalDialogTest, StandsInTheMiddleOfTheScreen)
+{
+    OpenInPlayer(WriteSoundFile("song.mp3", 10));
+    mainWindow.setGeometry(0, 0, 200, 100);
+    QPoint offset;
+    prompt.AnswerModal([&offset](QWidget *dialog) {
+        offset = dialog->geometry().center() - dialog->screen()->availableGeometry().center();
+    }, 1);
+    ShowSongProperties(&mainWindow, &song);
+    EXPECT_LE(offset.manhattanLength(), 2);
 }
 
 TEST_F(TechnicalDialogTest, NoCurrentSongOpensNothing)
