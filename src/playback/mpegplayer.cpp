@@ -338,7 +338,9 @@ TPlayPriority TMPEGPlayer::PlayerPriority() const
 
 void TMPEGPlayer::SetPlayerPriority(TPlayPriority priority)
 {
-    fThreadPriority = kThreadPriorities[static_cast<int>(priority)];
+    // A level read from the settings may be out of range: it counts as Normal.
+    const int level = static_cast<int>(priority);
+    fThreadPriority = level >= 0 && level < 7 ? kThreadPriorities[level] : 0;
     if (fLib)
         Call(&TDecoderEntries::setPriority, fThreadPriority);
 }

@@ -247,6 +247,10 @@ TEST_F(PlayerTest, PriorityMapsToThreadLevelsAndTakesEffectAtOnce)
         EXPECT_EQ(fakempegdll::Calls(), Calls{call});
         EXPECT_EQ(player.PlayerPriority(), priority);
     }
+    fakempegdll::ClearCalls();
+    player.SetPlayerPriority(static_cast<TPlayPriority>(9)); // e.g. a damaged setting
+    EXPECT_EQ(fakempegdll::Calls(), Calls{"SetPriority(0)"});
+    EXPECT_EQ(player.PlayerPriority(), TPlayPriority::Normal);
     fakempegdll::FailNext("SetPriority", 1);
     ExpectError([&] { player.SetPlayerPriority(TPlayPriority::Idle); }, 1,
                 QStringLiteral("Internal decoder error"));
