@@ -44,7 +44,8 @@ public:
 
     // Makes path the current key. A path starting with "\" counts from HKEY_CURRENT_USER, any
     // other from the current key. Returns false when the key is missing and canCreate is false,
-    // or when a name on the path holds a control character (such a key cannot be stored).
+    // or when the path cannot be stored (a name with a control character, more than
+    // MaxKeyDepth levels).
     bool OpenKey(const QString &path, bool canCreate);
     // The current key becomes HKEY_CURRENT_USER again.
     void CloseKey();
@@ -87,7 +88,7 @@ private:
         TRegValue Value;
     };
 
-    // The absolute key path; nullopt when a name on it is not a valid key name.
+    // The absolute key path; nullopt when it cannot be stored.
     std::optional<QStringList> ResolvePath(const QString &path) const;
     const TRegKey *CurrentKey() const;
     const TRegValue &ValueOfType(const QString &name, TRegValue::TType type) const;
