@@ -1,0 +1,95 @@
+// pack: the M3U pack layout with default and given templates.
+#include "clifixture.h"
+
+#include "platform/codepage.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace {
+
+// Blue Band: First Light (1999) with two songs, Second (2001) with one; AC/DC: one album.
+const char kList[] = "[Artist]\nName=Blue Band\nAlbums=2\n"
+                     "[Album]\nName=First Light\nYear=1999\nSongs=2\n"
+                     "[Song]\nFile=music\\blue\\01.mp3\n[Song]\nFile=music\\blue\\02.mp3\n"
+                     "[Album]\nName=Second\nYear=2001\nSongs=1\n"
+                     "[Song]\nFile=music\\blue\\03.mp3\n"
+                     "[Artist]\nName=AC/DC\nAlbums=1\n"
+                     "[Album]\nName=Высоко\nYear=1980\nSongs=1\n"
+                     "[Song]\nFile=music\\acdc\\01.mp3\n";
+
+QStringList FilesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+TEST_F(CliTest, PackWithDefaultTemplatesWritesAFolderPerArtistAndRelativeLists)
+{
+    WriteCp1251("disc.pl", QString::fromUtf8(kList));
+    QDir().mkpath(Path("out"));
+    const CliResult r = Run({"pack", "disc.pl", "out/pack.m3u"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(FilesUnder(Path("out")),
+              QStringList({"ACDC/1980 - Высоко.m3u", "ACDC/All ACDC.m3u",
+                           "Blue Band/1999 - First Light.m3u", "Blue Band/2001 - Second.m3u",
+                           "Blue Band/All Blue Band.m3u", "pack.m3u"}));
+    EXPECT_EQ(Read("out/pack.m3u"), "..\\music\\blue\\01.mp3\r\n..\\music\\blue\\02.mp3\r\n"
+                                    "..\\music\\blue\\03.mp3\r\n..\\music\\acdc\\01.mp3\r\n");
+    EXPECT_EQ(Read("out/Blue Band/1999 - First Light.m3u"),
+              "..\\..\\music\\blue\\01.mp3\r\n..\\..\\music\\blue\\02.mp3\r\n");
+    EXPECT_EQ(Read("out/Blue Band/All Blue Band.m3u"),
+              "..\\..\\music\\blue\\01.mp3\r\n..\\..\\music\\blue\\02.mp3\r\n"
+              "..\\..\\music\\blue\\03.mp3\r\n");
+}
+
+TEST_F(CliTest, PackTemplatesNameTheFoldersAndLists)
+{
+    WriteCp1251("disc.pl", QString::fromUtf8(kList));
+    const CliResult r = Run({"pack", "disc.pl", "p.M3U", "--album", "%N-%A (%Y)", "--artist",
+                             "%N %I"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(Path("01 Blue Band/02-Second (2001).m3u")));
+    EXPECT_TRUE(QFileInfo::exists(Path("01 Blue Band/All 01 Blue Band.m3u")));
+    EXPECT_TRUE(QFileInfo::exists(Path("02 ACDC/01-Высоко (1980).m3u")));
+}
+
+TEST_F(CliTest, PackNamesThatClimbOutOfTheFolderStayInsideIt)
+{
+    WriteCp1251("disc.pl", "[Artist]\nName=..\nAlbums=1\n[Album]\nName=x\\..\\..\\y\nYear=..\n"
+                           "Songs=1\n[Song]\nFile=a.mp3\n");
+    QDir().mkpath(Path("a/b"));
+    const CliResult r = Run({"pack", "disc.pl", "a/b/pack.m3u"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(FilesUnder(Path("a")).size(), 3) << FilesUnder(Path("a")).join(", ").toStdString();
+    for (const QString &file : FilesUnder(Path("a")))
+        EXPECT_TRUE(file.startsWith("b/")) << file.toStdString();
+}
+
+TEST_F(CliTest, PackFailsWhenAnArtistFolderCannotBeMade)
+{
+    WriteCp1251("disc.pl", QString::fromUtf8(kList));
+    Write("Blue Band", "a file where the folder should go");
+    const CliResult r = Run({"pack", "disc.pl", "pack.m3u"});
+    ExpectBadInput(r);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8("Не удается создать папку ")))
+        << r.err.toStdString();
+}
+
+TEST_F(CliTest, PackRefusesAMainListNotEndingInM3uAndTemplatesWithoutValue)
+{
+    WriteCp1251("disc.pl", QString::fromUtf8(kList));
+    ExpectBadInput(Run({"pack", "disc.pl", "pack.pl"}));
+    ExpectBadInput(Run({"pack", "disc.pl", "pack.m3u", "--artist"}));
+    ExpectBadInput(Run({"pack", "disc.pl", "pack.m3u", "--summary"}));
+    ExpectBadInput(Run({"pack", "disc.pl"}));
+    EXPECT_EQ(FilesUnder(fDir.path()), QStringList({"disc.pl"}));
+}
