@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -196,17 +195,6 @@ TEST(TechnicalDialog, FiguresAreTruncatedNotRounded)
     EXPECT_EQ(dialog.Memo1->toPlainText().split('\n'),
               (QStringList{"Размер файла 3000000000 байт", "Длительность 0 с", "MPEG Layer 2",
                            "127 кбит/с", "11025 Гц, моно"}));
-}
-
-TEST(TechnicalDialog, OkIsDefaultAndCloses)
-{
-    TID3TagInfoF dialog;
-    EXPECT_EQ(dialog.BitBtn1->text(), "OK");
-    EXPECT_TRUE(dialog.BitBtn1->isDefault());
-    dialog.show();
-    dialog.BitBtn1->click();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 } // namespace

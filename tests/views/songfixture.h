@@ -76,9 +76,3 @@ protected:
     TExpandedSong &song = songs.Add();
     QWidget mainWindow;
 };
-
-// The text of every line of a memo-like widget, split for comparison.
-template <class Edit> QStringList Lines(const Edit *edit)
-{
-    return edit->toPlainText().split('\n');
-}
