@@ -172,6 +172,8 @@ private:
     void CreateButtons();
     void CreateStatusBar();
     void ConnectControls();
+    void ConnectAction(QAction *action, void (TPlayControl::*handler)());
+    void ConnectButton(QToolButton *button, void (TPlayControl::*handler)());
     void ConnectPlayer();
     QAction *AddAction(const char *name, const QString &caption, const QString &hint,
                        const QKeySequence &key);
@@ -185,9 +187,11 @@ private:
     void SetPauseDown(bool down);
     void SetAlbumJumpsEnabled(bool enabled);
     bool StreamActive();
+    bool StartOrResume();
     void WriteStateFileIfOn(const QString &caption);
     void ShowStreamPanels();
     void ShowSongNodePosition();
+    QTreeWidgetItem *SelectedNode() const;
     void SelectCurrentSongNode();
 
     void NextInList();
@@ -195,10 +199,12 @@ private:
     void ShuffleWrap();
     void DrawShuffledSong();
     void AfterNextTail();
-    void ClearShuffleHistory(bool keepCurrent);
+    void ClearShuffleHistory();
     void ToggleAfterEnd(QAction *toggled, QAction *other, const QString &mark);
+    void DisarmAfterEnd();
     void JumpAlbum(int direction);
     void SelectFirstSongOf(QTreeWidgetItem *album);
+    void ActivateSongNode(QTreeWidgetItem *node);
 
     TMPEGPlayer &fPlayer;
     TExpandedSongColl &fSongs;

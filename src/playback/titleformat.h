@@ -6,6 +6,9 @@
 
 class TExpandedSong;
 
+// Whole seconds as m:ss (0:00, 3:07, 61:40); negative values show as 0:00.
+QString FormatTime(int seconds);
+
 // The texts naming the player's state (user settings).
 struct TModeTexts {
     QString Opened;  // player mode 0
