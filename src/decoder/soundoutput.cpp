@@ -167,7 +167,7 @@ void SoundOutput::fill(int16_t *out, size_t samples)
     const size_t half = ring_->capacity() / 2;
     const size_t freeNow = ring_->writable();
     if (ring_->readable() == 0 || (freeNow >= half && freeNow - got < half))
-        onSpace_();
+        onSpace_(); // the decoder may refill, or finish once the ring has run empty
 }
 
 } // namespace mpegdll

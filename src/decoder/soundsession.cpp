@@ -30,8 +30,9 @@ SoundSession::~SoundSession()
 
 void SoundSession::prime()
 {
+    const int64_t start = params_.stream->position();
     decodeChunk(); // the device gets audio with its first request
-    output_.attach(&ring_, params_.stream->position(), [this] { wakeThread(); });
+    output_.attach(&ring_, start, [this] { wakeThread(); });
 }
 
 void SoundSession::decodeChunk()

@@ -1,0 +1,23 @@
+#pragma once
+// A PulseAudio daemon with a null sink, started by a test in a runtime folder of its own (so
+// tests running side by side never share one) and stopped by its process id. The sink consumes
+// audio in real time as a sound card does. The test process is pointed at it through
+// PULSE_SERVER before the library first opens the sound system.
+
+#include <string>
+#include <sys/types.h>
+
+class PulseSink {
+public:
+    PulseSink();
+    ~PulseSink();
+    bool running() const { return pid_ > 0; }
+    void stop();
+
+private:
+    pid_t pid_ = -1;
+    std::string dir_;
+};
+
+// Points the process at a sound server that does not exist (no sound device at all).
+void useNoSoundServer();
