@@ -111,7 +111,9 @@ int main(int argc, char **argv)
             std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
             std::fputc('\n', stdout);
         }
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            throw ECliError(QStringLiteral("Не удается записать результат в стандартный вывод"));
+        return 0;
     } catch (const std::exception &e) {
         PrintError(e.what());
         return 1;

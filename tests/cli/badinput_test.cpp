@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <unistd.h>
 
@@ -90,4 +91,16 @@ TEST_F(CliTest, GarbageAndHugeCountsInAReadableListStillDumpValidJson)
         QJsonDocument::fromJson(r.out, &error);
         EXPECT_EQ(error.error, QJsonParseError::NoError);
     }
+}
+
+TEST_F(CliTest, OutputThatCannotBeWrittenIsReportedNotSilentlyLost)
+{
+    Write("a.pl", "[Artist]\r\nName=A\r\n");
+    QProcess process;
+    process.setWorkingDirectory(fDir.path());
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(LORVANTA_LIST_BIN), {"dump", "a.pl"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError().count('\n'), 1);
 }
