@@ -2,7 +2,8 @@
 # Makes the demo disc in this folder: two artists, three albums, six short songs with spoken
 # titles, covers, photos, song texts, reviews, histories, an HTML section with frames, one clip,
 # readme.rtf and the list Demo.pl. Everything is generated here; nothing is taken from elsewhere.
-# Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv and perl. Run it again to remake the disc.
+# Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv and perl. Running it again remakes the
+# same files (sox -R keeps its dither repeatable).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -38,10 +39,10 @@ rtf() {
 song() {
   local out=$1 title=$2 secs=$3 f1=$4 f2=$5 ch=$6 rate=$7 kbps=$8
   espeak-ng -v ru -s 140 -w "$work/voice.wav" "$title"
-  sox "$work/voice.wav" -r "$rate" -c "$ch" "$work/voice2.wav" pad 0.3 0
-  sox -n -r "$rate" -c "$ch" "$work/chord.wav" synth "$secs" sine "$f1" sine "$f2" \
+  sox -R "$work/voice.wav" -r "$rate" -c "$ch" "$work/voice2.wav" pad 0.3 0
+  sox -R -n -r "$rate" -c "$ch" "$work/chord.wav" synth "$secs" sine "$f1" sine "$f2" \
     fade 0.2 "$secs" 0.5 vol 0.15
-  sox -m "$work/chord.wav" "$work/voice2.wav" "$work/mix.wav" trim 0 "$secs"
+  sox -R -m "$work/chord.wav" "$work/voice2.wav" "$work/mix.wav" trim 0 "$secs"
   local mode=j
   [ "$ch" = 1 ] && mode=m
   lame --quiet -m "$mode" -b "$kbps" --resample "$(awk "BEGIN{print $rate/1000}")" \
