@@ -1,10 +1,13 @@
 #pragma once
-// Writing list text (own lists and M3U lists alike): Windows-1251 or UTF-8, lines ended by
-// CR LF, gathered in a buffer that is handed on in large pieces.
+// Writing list text (own lists and M3U lists alike): Windows-1251 with CR LF, or UTF-8 with a
+// byte-order mark when some text does not fit Windows-1251. The text is produced once in
+// Windows-1251 and produced again in UTF-8 only when something did not fit, so the common case
+// needs no scan beforehand.
 
 #include "platform/codepage.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringView>
 #include <functional>
 
@@ -15,15 +18,24 @@ public:
     explicit TListTextSink(TTextEncoding encoding, TFlush flush = {});
 
     void Ascii(const char *text) { fBuffer.append(text); }
-    // Characters Windows-1251 lacks become "?": callers choose Utf8 when any text needs it.
     void Text(QStringView text);
     void EndLine();
     // Hands the rest to flush (when there is one).
     void Finish();
+    // Whether some text did not fit Windows-1251 (it was written as "?").
+    bool Lossy() const { return fLossy; }
     QByteArray &Bytes() { return fBuffer; }
 
 private:
     TTextEncoding fEncoding;
     TFlush fFlush;
     QByteArray fBuffer;
+    bool fLossy = false;
 };
+
+// Writes the whole text into a sink; called once or twice (see above).
+using TListProducer = std::function<void(TListTextSink &sink)>;
+
+QByteArray ListText(const TListProducer &produce);
+// Saves the text atomically, streaming it to the file; throws EIOError on failure.
+void SaveListText(const QString &fileName, const TListProducer &produce);

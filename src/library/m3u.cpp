@@ -40,18 +40,15 @@ TArtistItem &ReplaceWithOneAlbum(TArtistColl &artists, const QString &artistName
     return artist;
 }
 
-// Writes lines, each ended by CR LF, in Windows-1251 or (when some line needs it) UTF-8.
+// Writes lines, each ended by CR LF.
 void WriteList(const QString &fileName, const QStringList &lines)
 {
-    bool fits = true;
-    for (const QString &line : lines)
-        fits = fits && CanEncodeCp1251(line);
-    TListTextSink sink(fits ? TTextEncoding::Cp1251 : TTextEncoding::Utf8);
-    for (const QString &line : lines) {
-        sink.Text(line);
-        sink.EndLine();
-    }
-    WriteFileAtomically(fileName, sink.Bytes());
+    SaveListText(fileName, [&](TListTextSink &sink) {
+        for (const QString &line : lines) {
+            sink.Text(line);
+            sink.EndLine();
+        }
+    });
 }
 
 QString TwoDigits(int number)
@@ -169,15 +166,12 @@ bool LoadSingleFile(const QString &fileName, TArtistColl &artists)
 
 QByteArray M3UText(const TExpandedSongColl &songs)
 {
-    bool fits = true;
-    for (const TExpandedSong &song : songs)
-        fits = fits && CanEncodeCp1251(song.File);
-    TListTextSink sink(fits ? TTextEncoding::Cp1251 : TTextEncoding::Utf8);
-    for (const TExpandedSong &song : songs) {
-        sink.Text(song.File);
-        sink.EndLine();
-    }
-    return std::move(sink.Bytes());
+    return ListText([&](TListTextSink &sink) {
+        for (const TExpandedSong &song : songs) {
+            sink.Text(song.File);
+            sink.EndLine();
+        }
+    });
 }
 
 void SaveM3U(const QString &fileName, const TExpandedSongColl &songs)

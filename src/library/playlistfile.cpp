@@ -1,7 +1,6 @@
 #include "library/playlistfile.h"
 
 #include "library/listtext.h"
-#include "platform/atomicfile.h"
 #include "platform/codepage.h"
 #include "platform/listpath.h"
 #include "platform/textlines.h"
@@ -111,7 +110,13 @@ private:
         text.squeeze(); // a library of 100,000 songs keeps many of these
         return text;
     }
-    QString Path(QByteArrayView value) const { return fPaths.Expand(DecodeText(fEncoding, value)); }
+    QString Path(QByteArrayView value)
+    {
+        if (fEncoding == TTextEncoding::Utf8)
+            return fPaths.Expand(QString::fromUtf8(value));
+        DecodeCp1251Into(fScratch, value); // only the expanded path is kept
+        return fPaths.Expand(fScratch);
+    }
 
     void ReadCommon(TDiscPaths &paths)
     {
@@ -255,26 +260,8 @@ private:
     TLineCursor<QByteArrayView> fCursor;
     TListPaths fPaths;
     const TAlbumProgress &fOnAlbum;
+    QString fScratch;
 };
-
-bool FitsCp1251(const TArtistColl &artists, const TDiscPaths &paths)
-{
-    bool fits = CanEncodeCp1251(paths.AboutFile) && CanEncodeCp1251(paths.PhotosFolder) &&
-                CanEncodeCp1251(paths.HTMLFile) && CanEncodeCp1251(paths.ClipsFolder);
-    for (const TArtistItem &artist : artists) {
-        fits = fits && CanEncodeCp1251(artist.Name) && CanEncodeCp1251(artist.History) &&
-               CanEncodeCp1251(artist.PicPaths);
-        for (const TAlbItem &album : artist.Albums) {
-            fits = fits && CanEncodeCp1251(album.Name) && CanEncodeCp1251(album.Year) &&
-                   CanEncodeCp1251(album.Picture) && CanEncodeCp1251(album.Retsenzia);
-            for (const TSongItem &song : album.Songs)
-                fits = fits && CanEncodeCp1251(song.Title) && CanEncodeCp1251(song.File) &&
-                       CanEncodeCp1251(song.Picture) && CanEncodeCp1251(song.Text) &&
-                       CanEncodeCp1251(song.Comment);
-        }
-    }
-    return fits;
-}
 
 class TPlaylistWriter {
 public:
@@ -299,7 +286,6 @@ public:
             for (const TAlbItem &album : artist.Albums)
                 WriteAlbum(album);
         }
-        fSink.Finish();
     }
 
 private:
@@ -347,11 +333,6 @@ private:
     TListPaths fPaths;
 };
 
-TTextEncoding EncodingFor(const TArtistColl &artists, const TDiscPaths &paths)
-{
-    return FitsCp1251(artists, paths) ? TTextEncoding::Cp1251 : TTextEncoding::Utf8;
-}
-
 } // namespace
 
 void ReadPlaylist(QByteArrayView bytes, const QString &listFile, TArtistColl &artists,
@@ -386,16 +367,14 @@ bool LoadPlaylist(const QString &listFile, TArtistColl &artists, TDiscPaths &pat
 QByteArray PlaylistText(const TArtistColl &artists, const TDiscPaths &paths,
                         const QString &listFile)
 {
-    TListTextSink sink(EncodingFor(artists, paths));
-    TPlaylistWriter(sink, listFile).Write(artists, paths);
-    return std::move(sink.Bytes());
+    return ListText([&](TListTextSink &sink) {
+        TPlaylistWriter(sink, listFile).Write(artists, paths);
+    });
 }
 
 void SavePlaylist(const QString &listFile, const TArtistColl &artists, const TDiscPaths &paths)
 {
-    TAtomicFileWriter file(listFile);
-    TListTextSink sink(EncodingFor(artists, paths),
-                       [&file](QByteArrayView piece) { file.Write(piece); });
-    TPlaylistWriter(sink, listFile).Write(artists, paths);
-    file.Commit();
+    SaveListText(listFile, [&](TListTextSink &sink) {
+        TPlaylistWriter(sink, listFile).Write(artists, paths);
+    });
 }

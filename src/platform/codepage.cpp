@@ -70,14 +70,33 @@ const TReverse &Reverse866()
     return table;
 }
 
-QString Decode(QByteArrayView bytes, const THighHalf &high)
+// All 256 characters of a code page, so decoding needs no branch per byte.
+using TFullTable = std::array<char16_t, 256>;
+
+TFullTable MakeFull(const THighHalf &high)
 {
-    QString result(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(result.data());
-    for (const char ch : bytes) {
-        const uint8_t b = uint8_t(ch);
-        *out++ = b < 0x80 ? char16_t(b) : high[b - 0x80];
-    }
+    TFullTable table{};
+    for (int b = 0; b < 0x80; ++b)
+        table[size_t(b)] = char16_t(b);
+    for (int b = 0; b < 0x80; ++b)
+        table[size_t(0x80 + b)] = high[size_t(b)];
+    return table;
+}
+
+const TFullTable kFull1251 = MakeFull(kCp1251);
+const TFullTable kFull866 = MakeFull(kCp866);
+
+void Fill(char16_t *dst, QByteArrayView bytes, const TFullTable &table)
+{
+    const auto *src = reinterpret_cast<const uint8_t *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        dst[i] = table[src[i]];
+}
+
+QString Decode(QByteArrayView bytes, const TFullTable &table)
+{
+    QString result(bytes.size(), Qt::Uninitialized); // exactly sized: models keep many
+    Fill(reinterpret_cast<char16_t *>(result.data()), bytes, table);
     return result;
 }
 
@@ -139,8 +158,14 @@ int Utf8SequenceLength(const uint8_t *p, const uint8_t *end)
 
 } // namespace
 
-QString DecodeCp1251(QByteArrayView bytes) { return Decode(bytes, kCp1251); }
-QString DecodeCp866(QByteArrayView bytes) { return Decode(bytes, kCp866); }
+QString DecodeCp1251(QByteArrayView bytes) { return Decode(bytes, kFull1251); }
+QString DecodeCp866(QByteArrayView bytes) { return Decode(bytes, kFull866); }
+
+void DecodeCp1251Into(QString &out, QByteArrayView bytes)
+{
+    out.resize(bytes.size());
+    Fill(reinterpret_cast<char16_t *>(out.data()), bytes, kFull1251);
+}
 
 QByteArray EncodeCp1251(QStringView text, bool *ok) { return Encode(text, Reverse1251(), ok); }
 QByteArray EncodeCp866(QStringView text, bool *ok) { return Encode(text, Reverse866(), ok); }

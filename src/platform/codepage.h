@@ -8,6 +8,8 @@
 #include <QStringView>
 
 QString DecodeCp1251(QByteArrayView bytes);
+// The same into out, reusing its allocation (for readers decoding many short values).
+void DecodeCp1251Into(QString &out, QByteArrayView bytes);
 // Unrepresentable characters become '?' and clear *ok (when given).
 QByteArray EncodeCp1251(QStringView text, bool *ok = nullptr);
 // Appends the encoding of text to out (unrepresentable characters as '?'); false when any was.

@@ -121,11 +121,11 @@ QString TListPaths::Relative(const QString &path) const
         ++common;
     const qsizetype base = path.lastIndexOf(u'/', common - 1) + 1;
     const qsizetype ups = fFolder.sliced(base).count(u'/');
-    QString result;
-    result.reserve(ups * 3 + path.size() - base);
-    for (qsizetype i = 0; i < ups; ++i)
-        result += QLatin1String("..\\");
+    QString result(ups * 3 + path.size() - base, Qt::Uninitialized);
+    QChar *out = result.data();
+    for (qsizetype i = 0; i < ups; ++i, out += 3)
+        out[0] = out[1] = u'.', out[2] = u'\\';
     for (qsizetype i = base; i < path.size(); ++i)
-        result += path[i] == u'/' ? QChar(u'\\') : path[i];
+        *out++ = path[i] == u'/' ? QChar(u'\\') : path[i];
     return result.isEmpty() ? QStringLiteral(".\\") : result;
 }
