@@ -10,3 +10,4 @@ run() {
 }
 
 run bench-lists
+run bench-mainwindow
