@@ -170,11 +170,9 @@ private:
 
     void StartUp();
     QString ChooseInitialList();
-    QString ChooseDiscList();
     void ShowDiscInformationFallback();
     void ApplyRestoredSwitches();
     void ApplyPriority();
-    void SizeToCover();
     void WriteSettings();
 
     void FillTree();

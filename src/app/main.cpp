@@ -1,0 +1,45 @@
+// The program: one main window, the real prompt, the general error handler, and a clean close on
+// SIGTERM and SIGINT so that the settings are written.
+
+#include "app/errorreport.h"
+#include "app/mainf.h"
+#include "app/qtprompt.h"
+#include "app/signalclose.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace {
+
+// Reports what escapes an event handler of any window instead of ending the program.
+class TLorvantaApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        bool handled = false;
+        RunReporting(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+        return handled;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    TLorvantaApplication app(argc, argv);
+    app.setApplicationName("Lorvanta 2.0");
+    app.setProperty("HelpFile", "lorvanta.hlp");
+    TQtPrompt prompt;
+    SetPrompt(&prompt);
+
+    TMainFOptions options;
+    const QStringList arguments = app.arguments();
+    if (arguments.size() > 1)
+        options.InitialList = QFileInfo(arguments[1]).absoluteFilePath();
+
+    TMainF window(options);
+    TSignalCloser closer([&window] { window.CloseWithoutQuery(); });
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,214 @@
+#include "app/mainf.h"
+
+#include "app/errorreport.h"
+#include "app/mainf_controls.h"
+#include "app/playhost.h"
+#include "app/songstree.h"
+#include "playback/mpegplayer.h"
+#include "playback/playcontrol.h"
+#include "views/albumcoverpage.h"
+#include "views/clipspage.h"
+#include "views/historypage.h"
+#include "views/htmlpage.h"
+#include "views/infopage.h"
+#include "views/photospage.h"
+#include "views/reviewpage.h"
+#include "views/songtextpage.h"
+#include "views/volumepage.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSlider>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const PageCaptions[TMainF::PageCount] = {
+    "Обложка альбома", "Фотографии", "Текст песни", "Рецензия", "История",
+    "HTML",            "Клипы",      "Информация",  "Громкость"};
+
+} // namespace
+
+TMainF::TMainF(const TMainFOptions &options, QWidget *parent)
+    : QMainWindow(parent), fOptions(options), fPlayer(std::make_unique<TMPEGPlayer>()),
+      fHost(std::make_unique<TMainPlayHost>(*this)), fControls(std::make_unique<TControls>())
+{
+    if (fOptions.ProgramFile.isEmpty())
+        fOptions.ProgramFile = QCoreApplication::applicationFilePath();
+    setObjectName("MainF");
+    setWindowTitle("Lorvanta 2.0");
+    CreateControls();
+    FormCreate();
+}
+
+TMainF::~TMainF() { FormDestroy(); }
+
+QString TMainF::ProgramFolder() const
+{
+    return QFileInfo(fOptions.ProgramFile).absolutePath() + '/';
+}
+
+TExpandedSong *TMainF::CurrentSong()
+{
+    const int index = fPlayControl->SongIndex;
+    return ExpandedSongs.IsValidIndex(index) ? &ExpandedSongs[index] : nullptr;
+}
+
+void TMainF::CreateControls()
+{
+    SongsLst = new TSongsTree(this);
+    CreatePages();
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName("Splitter1");
+    Splitter1->addWidget(SongsLst);
+    Splitter1->addWidget(PageControl1);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->setSizes({Settings.SongsListWidth, 600});
+
+    fPlayControl = std::make_unique<TPlayControl>(*fPlayer, ExpandedSongs, *SongsLst, Settings,
+                                                  *fHost, *this);
+    CreateActions();
+    CreatePlayerBar();
+    CreateMenus();
+    CreatePopupMenu();
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ControlBar1);
+    layout->addWidget(Splitter1, 1);
+    setCentralWidget(central);
+    setStatusBar(fPlayControl->StBar);
+    resize(820, 560);
+
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+            [this] { RunReporting(this, [this] { PageControl1Change(); }); });
+    connect(SongsLst, &TSongsTree::Activated, this,
+            [this] { RunReporting(this, [this] { fPlayControl->SongsLstDblClick(); }); });
+    connect(SongsLst, &TSongsTree::PopupRequested, this, [this](const QPoint &at) {
+        PopupMenu1Popup();
+        PopupMenu1->popup(at);
+    });
+    ApplyPageVisibility();
+}
+
+void TMainF::CreatePages()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName("PageControl1");
+    PageControl1->setMinimumSize(315, 315);
+    InfoTS = new TInfoPage(PageControl1);
+    QWidget *pages[PageCount] = {new TAlbumCoverPage, new TPhotosPage, new TSongTextPage,
+                                 new TReviewPage,     new THistoryPage, new THtmlPage,
+                                 new TClipsPage,      InfoTS,           new TVolumePage};
+    for (int page = 0; page < PageCount; ++page)
+        PageControl1->addTab(pages[page], PageCaptions[page]);
+}
+
+void TMainF::CreatePlayerBar()
+{
+    PlayerTBar = new QToolBar(this);
+    PlayerTBar->setObjectName("PlayerTBar");
+    PlayerTBar->setMovable(false);
+    for (QToolButton *button :
+         {fPlayControl->PrevTB, fPlayControl->PlayTB, fPlayControl->PauseTB, fPlayControl->StopTB,
+          fPlayControl->NextTB, fPlayControl->PrevAlbTB, fPlayControl->NextAlbTB,
+          fPlayControl->ShuffleTB, fPlayControl->RepeatTB})
+        PlayerTBar->addWidget(button);
+    auto *openTB = new QToolButton(PlayerTBar);
+    openTB->setObjectName("OpenTB");
+    openTB->setDefaultAction(ActionNamed("Open"));
+    openTB->setAutoRaise(true);
+    PlayerTBar->addWidget(openTB);
+
+    // The bar's layout keeps the slider as wide as the bar.
+    ControlBar1 = new QWidget(this);
+    ControlBar1->setObjectName("ControlBar1");
+    auto *layout = new QVBoxLayout(ControlBar1);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
+    layout->addWidget(PlayerTBar);
+    layout->addWidget(fPlayControl->Slider);
+}
+
+QWidget *TMainF::Page(TPage page) const { return PageControl1->widget(page); }
+
+bool TMainF::PageVisible(TPage page) const { return PageControl1->isTabVisible(page); }
+
+void TMainF::SetPageVisible(TPage page, bool visible)
+{
+    PageControl1->setTabVisible(page, visible);
+}
+
+void TMainF::ShowPage(TPage page)
+{
+    PageControl1->setCurrentIndex(page);
+    PageControl1Change();
+}
+
+QAction *TMainF::ViewItem(TPage page) const { return fControls->ViewItems[size_t(page)]; }
+
+QAction *TMainF::ActionNamed(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void TMainF::PageControl1Change()
+{
+    const int page = PageControl1->currentIndex();
+    if (page >= 0 && page < PageCount)
+        fControls->ViewItems[size_t(page)]->setChecked(true);
+}
+
+void TMainF::closeEvent(QCloseEvent *event)
+{
+    if (!fSkipCloseQuery && !fShutDown) {
+        bool mayClose = false;
+        RunReporting(this, [&] { mayClose = FormCloseQuery(); });
+        if (!mayClose) {
+            event->ignore();
+            return;
+        }
+    }
+    FormDestroy();
+    event->accept();
+}
+
+void TMainF::CloseWithoutQuery()
+{
+    fSkipCloseQuery = true;
+    close();
+}
+
+void TMainF::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // A window manager may never activate the window (a bare X server): the first show then
+    // stands in for the first activation, once the event loop runs.
+    if (!Activated)
+        QTimer::singleShot(0, this, [this] { RunReporting(this, [this] { FormActivate(); }); });
+}
+
+void TMainF::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Activated)
+        RunReporting(this, [this] { FormActivate(); });
+}
+
+void TMainF::FormActivate()
+{
+    if (Activated)
+        return;
+    BuildPhotoAndClipLists();
+    Activated = true;
+}

@@ -1,0 +1,177 @@
+// The list loaders of the main window, the list commands and the close query, and the dialogs
+// about the current song.
+
+#include "app/listtypes.h"
+#include "app/mainf.h"
+#include "library/m3u.h"
+#include "library/playlistfile.h"
+#include "platform/prompt.h"
+#include "playback/playcontrol.h"
+#include "views/songdialogs.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+void TMainF::LoadList(const QString &fileName, int listType)
+{
+    switch (listType) {
+    case OwnListType: LoadPlaylist(fileName); break;
+    case M3UListType: LoadM3U(fileName); break;
+    case SoundFileType: LoadSingleFile(fileName); break;
+    default: break;
+    }
+}
+
+void TMainF::ClearMainWindowLists()
+{
+    CoverCache.Clear();
+    PhotoFolders.clear();
+    PhotoList.clear();
+    ClipList.clear();
+}
+
+void TMainF::LoadPlaylist(const QString &fileName)
+{
+    fPlayControl->ShowHint("Загрузка...");
+    ClearMainWindowLists();
+    Settings.PlaylistType = OwnListType;
+    ListFileName = fileName;
+    // The window repaints while a long list loads, but takes no commands meanwhile.
+    ::LoadPlaylist(fileName, Artists, DiscPaths,
+                   [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    RebuildList();
+    SetFileInfoEnabled(true);
+    SetBoundList(fileName, OwnListType);
+    fPlayControl->ShowHint(QString());
+}
+
+void TMainF::LoadM3U(const QString &fileName)
+{
+    if (!::LoadM3U(fileName, Artists))
+        return;
+    // An M3U list has no companion material: nothing of the previous disc stays (clips included).
+    DiscPaths = TDiscPaths();
+    ListBound = false;
+    ListModified = false;
+    Settings.PlaylistType = M3UListType;
+    ListFileName = fileName;
+    RebuildList();
+    SetFileInfoEnabled(false);
+}
+
+void TMainF::LoadSingleFile(const QString &fileName)
+{
+    if (!::LoadSingleFile(fileName, Artists))
+        return;
+    DiscPaths = TDiscPaths();
+    ListBound = false;
+    ListModified = false;
+    Settings.PlaylistType = SoundFileType;
+    ListFileName = fileName;
+    RebuildList();
+    SetFileInfoEnabled(false);
+}
+
+void TMainF::SetBoundList(const QString &fileName, int listType)
+{
+    Settings.PlaylistType = listType;
+    BoundListType = listType;
+    ListFileName = fileName;
+    ListBound = true;
+    ListModified = false;
+}
+
+void TMainF::OpenMIClick()
+{
+    const auto choice = Prompt().OpenFile(this, OpenDialogFilter, 4, true);
+    if (!choice)
+        return;
+    fPlayControl->SongIndex = 0;
+    Settings.SongPicIdx = 0;
+    const int type =
+        choice->FilterIndex <= 3 ? choice->FilterIndex - 1 : ListTypeOfFile(choice->FileName);
+    LoadList(choice->FileName, type);
+}
+
+void TMainF::SaveMIClick()
+{
+    if (!ListBound) {
+        SaveAsMIClick();
+        return;
+    }
+    switch (BoundListType) {
+    case OwnListType:
+        ::SavePlaylist(ListFileName, Artists, DiscPaths);
+        ListModified = false;
+        break;
+    case M3UListType:
+        // An M3U list holds only the files: what else was changed is still unsaved.
+        ::SaveM3U(ListFileName, ExpandedSongs);
+        break;
+    default:
+        Prompt().Message(this, TPrompt::TKind::Information, "Не поддерживается",
+                         TPrompt::TButtons::Ok);
+    }
+}
+
+namespace {
+
+QString WithExtension(const QString &name, const QString &extension)
+{
+    return name.right(extension.size()).toUpper() == extension.toUpper() ? name
+                                                                        : name + extension;
+}
+
+} // namespace
+
+void TMainF::SaveAsMIClick()
+{
+    const auto choice = Prompt().SaveFile(this, SaveDialogFilter, 1, true);
+    if (!choice)
+        return;
+    switch (choice->FilterIndex) {
+    case 1: {
+        const QString name = WithExtension(choice->FileName, ".pl");
+        ::SavePlaylist(name, Artists, DiscPaths);
+        SetBoundList(name, OwnListType);
+        break;
+    }
+    case 2: {
+        const QString name = WithExtension(choice->FileName, ".m3u");
+        ::SaveM3U(name, ExpandedSongs);
+        SetBoundList(name, M3UListType);
+        break;
+    }
+    case 3:
+        ::SaveM3UPack(WithExtension(choice->FileName, ".m3u"), Artists,
+                      Settings.PackArtistTemplate, Settings.PackAlbumTemplate);
+        break;
+    default: break;
+    }
+}
+
+bool TMainF::FormCloseQuery()
+{
+    if (!ListModified)
+        return true;
+    switch (Prompt().Message(this, TPrompt::TKind::Confirmation,
+                             "Списох воспроизведения не сохранен. Сохранить его?",
+                             TPrompt::TButtons::YesNoCancel)) {
+    case TPrompt::TAnswer::Cancel: return false;
+    case TPrompt::TAnswer::Yes: SaveMIClick(); return true;
+    default: return true;
+    }
+}
+
+void TMainF::N4Click() { close(); }
+
+void TMainF::FileInfoMIClick()
+{
+    ShowFileInfo(this, CurrentSong(), PhotoList.value(Settings.SongPicIdx));
+}
+
+void TMainF::MP3InfoMIClick() { ShowSongProperties(this, CurrentSong()); }
+
+void TMainF::AboutMIClick() { ShowAbout(this); }
+
+void TMainF::HelpExecute() { ShowHelp(this); }

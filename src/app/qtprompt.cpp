@@ -1,0 +1,127 @@
+#include "app/qtprompt.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+QStringList QtNameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        filters << QString("%1 (%2)").arg(parts[i], patterns.simplified());
+    }
+    return filters;
+}
+
+namespace {
+
+std::optional<TPrompt::TFileChoice> RunFileDialog(QFileDialog &dialog, const QString &filter,
+                                                  int filterIndex)
+{
+    const QStringList filters = QtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[filterIndex - 1]);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    TPrompt::TFileChoice choice;
+    choice.FileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    choice.FilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    if (choice.FilterIndex < 1)
+        choice.FilterIndex = 1;
+    return choice;
+}
+
+QMessageBox::Icon IconOf(TPrompt::TKind kind)
+{
+    switch (kind) {
+    case TPrompt::TKind::Information: return QMessageBox::Information;
+    case TPrompt::TKind::Warning: return QMessageBox::Warning;
+    case TPrompt::TKind::Error: return QMessageBox::Critical;
+    case TPrompt::TKind::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const QString &filter,
+                                                        int filterIndex, bool mustExist)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return RunFileDialog(dialog, filter, filterIndex);
+}
+
+std::optional<TPrompt::TFileChoice> TQtPrompt::SaveFile(QWidget *parent, const QString &filter,
+                                                        int filterIndex, bool confirmOverwrite)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
+    return RunFileDialog(dialog, filter, filterIndex);
+}
+
+TPrompt::TAnswer TQtPrompt::Message(QWidget *parent, TKind kind, const QString &text,
+                                    TButtons buttons)
+{
+    QMessageBox box(IconOf(kind), QApplication::applicationName(), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton *ok = nullptr, *yes = nullptr, *no = nullptr, *cancel = nullptr;
+    if (buttons == TButtons::Ok) {
+        ok = box.addButton("OK", QMessageBox::AcceptRole);
+    } else {
+        yes = box.addButton("Да", QMessageBox::YesRole);
+        no = box.addButton("Нет", QMessageBox::NoRole);
+        if (buttons == TButtons::YesNoCancel)
+            cancel = box.addButton("Отмена", QMessageBox::RejectRole);
+    }
+    box.setEscapeButton(cancel ? cancel : (no ? no : ok));
+    box.exec();
+    QAbstractButton *clicked = box.clickedButton();
+    if (clicked == yes && yes)
+        return TAnswer::Yes;
+    if (clicked == no && no)
+        return TAnswer::No;
+    if (ok)
+        return TAnswer::Ok;
+    return cancel ? TAnswer::Cancel : TAnswer::No;
+}
+
+std::optional<QString> TQtPrompt::Input(QWidget *parent, const QString &caption,
+                                        const QString &label, const QString &value)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setTextValue(value);
+    dialog.setOkButtonText("OK");
+    dialog.setCancelButtonText("Отмена");
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+std::optional<QString> TQtPrompt::ChooseFolder(QWidget *parent, const QString &caption,
+                                               const QString &startFolder)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, caption, startFolder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(folder);
+}
+
+int TQtPrompt::ShowModal(QWidget *dialog)
+{
+    if (auto *modal = qobject_cast<QDialog *>(dialog))
+        return modal->exec();
+    return 0;
+}
