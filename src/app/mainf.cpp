@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QSlider>
 #include <QSplitter>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -127,6 +128,8 @@ void TMainF::CreatePlayerBar()
     auto *openTB = new QToolButton(PlayerTBar);
     openTB->setObjectName("OpenTB");
     openTB->setDefaultAction(ActionNamed("Open"));
+    openTB->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    openTB->setToolButtonStyle(Qt::ToolButtonIconOnly);
     openTB->setAutoRaise(true);
     PlayerTBar->addWidget(openTB);
 

@@ -122,7 +122,8 @@ void TMainF::FormDestroy()
     Settings.SongIndex = fPlayControl->SongIndex;
     Settings.Shuffle = fPlayControl->ShuffleTB->isChecked();
     Settings.Repeat = fPlayControl->RepeatTB->isChecked();
-    Settings.SongsListWidth = SongsLst->width();
+    if (SongsLst->isVisible()) // a window never shown has no width of its own to remember
+        Settings.SongsListWidth = SongsLst->width();
     ExpandedSongs.Clear();
     Artists.Clear();
     PhotoList.clear();

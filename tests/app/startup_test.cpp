@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -103,6 +104,7 @@ TEST_F(MainFTest, SettingsSurviveARunAndSwitchesComeBack)
 {
     WriteStandardList("prog/Rock.pl");
     WriteSettings(AllSettings({"\"SongFormat\"=\"%n. %S\"", "\"Shuffle\"=dword:00000001",
+                               "\"Songs list width\"=dword:0000012c",
                                "\"Priority\"=dword:00000001", "\"PlayOnRun\"=dword:00000000"}));
     Start();
     EXPECT_FALSE(window->Settings.PlayOnRun);
@@ -117,10 +119,15 @@ TEST_F(MainFTest, SettingsSurviveARunAndSwitchesComeBack)
     EXPECT_EQ(StoredInteger("Repeat"), 1);
     EXPECT_EQ(StoredInteger("Priority"), 1);
     EXPECT_EQ(StoredText("PlayingStr"), "playing");
+    EXPECT_EQ(StoredInteger("Songs list width"), 300); // never shown: the stored width stays
 
     Start();
     EXPECT_TRUE(window->PlayControl().RepeatTB->isChecked());
     EXPECT_TRUE(window->PlayControl().NonStopMI->isChecked());
+    window->show();
+    window->Splitter1->setSizes({250, 500});
+    Stop();
+    EXPECT_EQ(StoredInteger("Songs list width"), 250);
 }
 
 TEST_F(MainFTest, OneMissingValueMakesTheWholeBlockFallBackToDefaults)
