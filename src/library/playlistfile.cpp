@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <array>
 #include <climits>
 
 // The reader follows the declared counts line by line, as lists written on Windows expect.
@@ -67,6 +68,22 @@ int ParseCount(QByteArrayView text)
     return negative ? -int(value) : int(value);
 }
 
+// Shares equal text values (years, recurring titles and comments) between items, so a large
+// list keeps one copy of each; a small fixed table, so memory stays bounded.
+class TTextPool {
+public:
+    QString Share(QString text)
+    {
+        QString &slot = fSlots[qHash(text) % fSlots.size()];
+        if (slot != text)
+            slot = text;
+        return slot;
+    }
+
+private:
+    std::array<QString, 4096> fSlots;
+};
+
 // How an album step ended.
 enum class TAlbumEnd { Continue, Stalled, NextArtist, LinesEnd };
 
@@ -104,11 +121,11 @@ private:
         return true;
     }
 
-    QString Text(QByteArrayView value) const
+    QString Text(QByteArrayView value)
     {
         QString text = DecodeText(fEncoding, value);
         text.squeeze(); // a library of 100,000 songs keeps many of these
-        return text;
+        return fTexts.Share(std::move(text));
     }
     QString Path(QByteArrayView value)
     {
@@ -261,6 +278,7 @@ private:
     TListPaths fPaths;
     const TAlbumProgress &fOnAlbum;
     QString fScratch;
+    TTextPool fTexts;
 };
 
 class TPlaylistWriter {

@@ -310,6 +310,34 @@ TEST(SavePlaylist, UsesUtf8OnlyWhenWindows1251CannotHoldTheText)
     EXPECT_EQ(Read(utf8)->Artists[0].Name, "Группа 日本");
 }
 
+TEST(ReadPlaylist, ReplacesAllFourDiscPathsClipsIncluded)
+{
+    TArtistColl artists;
+    TDiscPaths paths{"/old/about.rtf", "/old/photos", "/old/index.htm", "/old/clips"};
+    ReadPlaylist("[Common]\nAbout=a.rtf\n", kList, artists, paths);
+    EXPECT_EQ(paths, (TDiscPaths{"/disc/a.rtf", "", "", ""}));
+}
+
+TEST(ReadPlaylist, EqualTextsShareOneCopy)
+{
+    const auto list = Read("[Artist]\nAlbums=1\n[Album]\nSongs=2\n[Song]\nTitle=Intro\n"
+                           "[Song]\nTitle=Intro\n");
+    const TSongColl &songs = list->Artists[0].Albums[0].Songs;
+    EXPECT_EQ(songs[0].Title, "Intro");
+    EXPECT_TRUE(songs[0].Title.isSharedWith(songs[1].Title));
+}
+
+TEST(SavePlaylist, SavesUtf8WhenNeededAndReplacesTheOldFile)
+{
+    TTempFolder folder;
+    const QString list = folder.Write("list.pl", "old");
+    TArtistColl artists;
+    artists.Add().Name = "日本";
+    SavePlaylist(list, artists, {});
+    EXPECT_EQ(ReadBytes(list), "\xEF\xBB\xBF[Common]\r\n[Artist]\r\nName=\xE6\x97\xA5\xE6\x9C\xAC\r\n\r\n");
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.pl"});
+}
+
 TEST(SavePlaylist, FailedSaveKeepsTheOldFile)
 {
     TTempFolder folder;
