@@ -27,7 +27,8 @@ QString TitleFromComment(QStringView comment)
 QString TitleFromFileLine(QStringView line, const QString &fullPath)
 {
     const QString written = line.toString();
-    return QFileInfo(fullPath).isFile() ? FileNamePart(written) : written;
+    const bool exists = !IsForeignPath(fullPath) && QFileInfo(fullPath).isFile();
+    return exists ? FileNamePart(written) : written;
 }
 
 TArtistItem &ReplaceWithOneAlbum(TArtistColl &artists, const QString &artistName,

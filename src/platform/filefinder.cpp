@@ -1,5 +1,7 @@
 #include "platform/filefinder.h"
 
+#include "platform/listpath.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -59,8 +61,8 @@ TFolderCache &Cache()
 
 QString FindExistingFile(const QString &path)
 {
-    if (path.isEmpty())
-        return {};
+    if (path.isEmpty() || IsForeignPath(path))
+        return {}; // a drive letter or network name means nothing here
     if (QFileInfo::exists(path))
         return path;
     const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));

@@ -7,7 +7,8 @@
 #include <QString>
 
 // The existing file or folder for path (as written when it exists); empty when there is none.
-// A relative path is taken against the current folder.
+// A relative path is taken against the current folder; drive-letter and network paths are never
+// found.
 QString FindExistingFile(const QString &path);
 // Whether FindExistingFile finds something.
 bool ExistingFile(const QString &path);
