@@ -61,6 +61,22 @@ QPixmap NotePixmap(const QColor &colour)
 
 } // namespace
 
+TTreeNode::TTreeNode(TType type, const QString &caption)
+    : QTreeWidgetItem(QStringList(caption), type)
+{
+}
+
+QVariant TTreeNode::data(int column, int role) const
+{
+    if (role != Qt::DecorationRole || column != 0)
+        return QTreeWidgetItem::data(column, role);
+    QVariant own = QTreeWidgetItem::data(column, role);
+    if (own.isValid())
+        return own;
+    const auto *tree = static_cast<const TSongsTree *>(treeWidget());
+    return tree ? QVariant(tree->LevelImage(type())) : QVariant();
+}
+
 void TSongTreeItem::MakeVisibleAndSelect()
 {
     QTreeWidget *tree = treeWidget();
@@ -97,23 +113,31 @@ TSongsTree::TSongsTree(QWidget *parent) : QTreeWidget(parent)
 
 QTreeWidgetItem *TSongsTree::NewArtistNode(const QString &caption) const
 {
-    auto *node = new QTreeWidgetItem(QStringList(caption));
-    node->setIcon(0, fImages[ArtistImage]);
-    return node;
+    return new TTreeNode(TTreeNode::ArtistNode, caption);
 }
 
 QTreeWidgetItem *TSongsTree::AddAlbumNode(QTreeWidgetItem *artist, const QString &caption) const
 {
-    auto *node = new QTreeWidgetItem(artist, QStringList(caption));
-    node->setIcon(0, fImages[AlbumImage]);
+    auto *node = new TTreeNode(TTreeNode::AlbumNode, caption);
+    artist->addChild(node);
     return node;
 }
 
 TSongTreeItem *TSongsTree::AddSongNode(QTreeWidgetItem *album, const QString &caption) const
 {
-    auto *node = new TSongTreeItem(album, QStringList(caption));
-    node->setIcon(0, fSongIcon);
+    auto *node = new TSongTreeItem(caption);
+    album->addChild(node);
     return node;
+}
+
+QIcon TSongsTree::LevelImage(int nodeType) const
+{
+    switch (nodeType) {
+    case TTreeNode::ArtistNode: return fImages[ArtistImage];
+    case TTreeNode::AlbumNode: return fImages[AlbumImage];
+    case TTreeNode::SongNode: return fSongIcon;
+    default: return QIcon();
+    }
 }
 
 void TSongsTree::SetArtistNodes(const QList<QTreeWidgetItem *> &artists)

@@ -9,9 +9,18 @@
 #include <QList>
 #include <QTreeWidget>
 
-class TSongTreeItem : public QTreeWidgetItem, public TSongNode {
+// A node of the tree. Its level is its item type; a node without an image of its own shows its
+// level's image, so a hundred thousand nodes do not each carry a copy of it.
+class TTreeNode : public QTreeWidgetItem {
 public:
-    using QTreeWidgetItem::QTreeWidgetItem;
+    enum TType { ArtistNode = UserType, AlbumNode, SongNode };
+    TTreeNode(TType type, const QString &caption);
+    QVariant data(int column, int role) const override;
+};
+
+class TSongTreeItem : public TTreeNode, public TSongNode {
+public:
+    explicit TSongTreeItem(const QString &caption) : TTreeNode(SongNode, caption) {}
     void MakeVisibleAndSelect() override;
 };
 
@@ -39,6 +48,8 @@ public:
 
     // 0 artist, 1 album, 2 song; -1 for no node.
     static int Level(const QTreeWidgetItem *node);
+    // The image a node of the given type shows when it has none of its own.
+    QIcon LevelImage(int nodeType) const;
     // The selected node, or null.
     QTreeWidgetItem *Selected() const;
 
