@@ -17,9 +17,12 @@ public:
     using QApplication::QApplication;
     bool notify(QObject *receiver, QEvent *event) override
     {
-        bool handled = false;
-        RunReporting(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
-        return handled;
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &error) {
+            ReportError(activeWindow(), ErrorText(error));
+        }
+        return false;
     }
 };
 

@@ -137,7 +137,7 @@ void TMainF::CreatePlayerBar()
     ControlBar1 = new QWidget(this);
     ControlBar1->setObjectName("ControlBar1");
     auto *layout = new QVBoxLayout(ControlBar1);
-    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setContentsMargins(0, 0, 0, 2);
     layout->setSpacing(0);
     layout->addWidget(PlayerTBar);
     layout->addWidget(fPlayControl->Slider);

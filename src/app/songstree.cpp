@@ -97,7 +97,6 @@ TSongsTree::TSongsTree(QWidget *parent) : QTreeWidget(parent)
     setMouseTracking(true); // hot tracking
     setAttribute(Qt::WA_Hover);
     setUniformRowHeights(true);
-    setExpandsOnDoubleClick(false);
     header()->setStretchLastSection(true);
     // The selection stays visible when the tree loses focus.
     QPalette p = palette();

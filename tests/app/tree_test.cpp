@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QSlider>
 #include <QTabWidget>
 
 TEST_F(MainFTest, RebuildMakesThreeLevelsAndAPlayListInTreeOrder)
@@ -178,4 +180,29 @@ TEST_F(MainFTest, TreeActivationWaitsForTheContentScan)
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Enter, Qt::NoModifier);
     QCoreApplication::sendEvent(window->SongsLst, &release);
     EXPECT_EQ(SongIndex(), 0);
+}
+
+TEST_F(MainFTest, RightClickSelectsTheNodeUnderTheMouse)
+{
+    WriteStandardList("prog/Rock.pl");
+    Start();
+    window->show();
+    window->SongsLst->expandAll();
+    QCoreApplication::processEvents();
+    const QPoint at = window->SongsLst->visualItemRect(Node(1)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, window->SongsLst->viewport()->mapToGlobal(at),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window->SongsLst->viewport(), &press);
+    EXPECT_EQ(window->SongsLst->Selected(), Node(1));
+}
+
+TEST_F(MainFTest, SliderIsAsWideAsThePlayerBar)
+{
+    Start();
+    window->show();
+    for (int width : {640, 900}) {
+        window->resize(width, 500);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->PlayControl().Slider->width(), window->ControlBar1->width());
+    }
 }
