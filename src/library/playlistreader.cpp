@@ -1,6 +1,5 @@
 #include "library/playlistfile.h"
 
-#include "library/listtext.h"
 #include "platform/codepage.h"
 #include "platform/listpath.h"
 #include "platform/textlines.h"
@@ -281,76 +280,6 @@ private:
     TTextPool fTexts;
 };
 
-class TPlaylistWriter {
-public:
-    TPlaylistWriter(TListTextSink &sink, const QString &listFile) : fSink(sink), fPaths(listFile)
-    {
-    }
-
-    void Write(const TArtistColl &artists, const TDiscPaths &paths)
-    {
-        Header("[Common]");
-        PathLine("About=", paths.AboutFile);
-        PathLine("Photos=", paths.PhotosFolder);
-        PathLine("HTML=", paths.HTMLFile);
-        PathLine("Clips=", paths.ClipsFolder);
-        for (const TArtistItem &artist : artists) {
-            Header("[Artist]");
-            TextLine("Name=", artist.Name);
-            PathLine("History=", artist.History);
-            PathLine("PicPaths=", artist.PicPaths);
-            CountLine("Albums=", artist.Albums.Count());
-            fSink.EndLine();
-            for (const TAlbItem &album : artist.Albums)
-                WriteAlbum(album);
-        }
-    }
-
-private:
-    void WriteAlbum(const TAlbItem &album)
-    {
-        Header("[Album]");
-        TextLine("Name=", album.Name);
-        TextLine("Year=", album.Year);
-        PathLine("Picture=", album.Picture);
-        PathLine("Retsenzia=", album.Retsenzia);
-        CountLine("Songs=", album.Songs.Count());
-        fSink.EndLine();
-        for (const TSongItem &song : album.Songs) {
-            Header("[Song]");
-            TextLine("Title=", song.Title);
-            PathLine("File=", song.File);
-            PathLine("Picture=", song.Picture);
-            PathLine("Text=", song.Text);
-            TextLine("Comment=", song.Comment);
-            fSink.EndLine();
-        }
-    }
-
-    void Header(const char *header)
-    {
-        fSink.Ascii(header);
-        fSink.EndLine();
-    }
-    void TextLine(const char *key, const QString &value)
-    {
-        if (value.isEmpty())
-            return;
-        fSink.Ascii(key);
-        fSink.Text(value);
-        fSink.EndLine();
-    }
-    void PathLine(const char *key, const QString &path) { TextLine(key, fPaths.Relative(path)); }
-    void CountLine(const char *key, int count)
-    {
-        if (count > 0)
-            TextLine(key, QString::number(count));
-    }
-
-    TListTextSink &fSink;
-    TListPaths fPaths;
-};
-
 } // namespace
 
 void ReadPlaylist(QByteArrayView bytes, const QString &listFile, TArtistColl &artists,
@@ -380,19 +309,4 @@ bool LoadPlaylist(const QString &listFile, TArtistColl &artists, TDiscPaths &pat
     QDir::setCurrent(FolderOf(listFile));
     ReadPlaylist(bytes, listFile, artists, paths, onAlbum);
     return readable;
-}
-
-QByteArray PlaylistText(const TArtistColl &artists, const TDiscPaths &paths,
-                        const QString &listFile)
-{
-    return ListText([&](TListTextSink &sink) {
-        TPlaylistWriter(sink, listFile).Write(artists, paths);
-    });
-}
-
-void SavePlaylist(const QString &listFile, const TArtistColl &artists, const TDiscPaths &paths)
-{
-    SaveListText(listFile, [&](TListTextSink &sink) {
-        TPlaylistWriter(sink, listFile).Write(artists, paths);
-    });
 }
