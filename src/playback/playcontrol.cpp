@@ -105,6 +105,11 @@ void TPlayControl::CreateActions()
         QStringLiteral("Выйти из программы сразу же после перехода к следующей композиции"),
         Qt::CTRL | Qt::SHIFT | Qt::Key_V);
     N20 = AddAction("N20", QStringLiteral("&Остановить"), StopAfterEnd->toolTip(), {});
+    // The menu shows StopAfterEnd's key beside N20; bound to the menu alone, it never competes
+    // with StopAfterEnd's own key in the main window.
+    fWindow.removeAction(N20);
+    N20->setShortcut(StopAfterEnd->shortcut());
+    N20->setShortcutContext(Qt::WidgetShortcut);
     ShuffleMI = AddAction("ShuffleMI", QStringLiteral("П&роизвольный порядок"),
                           QStringLiteral("Установить или снять опцию произвольного порядка "
                                          "воспроизведения композиций"),

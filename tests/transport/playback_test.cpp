@@ -253,18 +253,14 @@ TEST_F(PlaybackTest, HintsGoToTheLastPanelExceptDuringADrag)
     EXPECT_TRUE(Panel(8).startsWith("Перемотка: "));
 }
 
-TEST_F(PlaybackTest, ControlsCarryTheirCaptionsHintsAndKeys)
+TEST_F(PlaybackTest, TheKeysBelongToTheWindowAndCaptionsGrabNoKeys)
 {
-    EXPECT_EQ(control->Next->objectName(), "Next");
-    EXPECT_EQ(control->Next->shortcut(), QKeySequence(Qt::Key_B));
-    EXPECT_EQ(control->ExitAfterEnd->shortcut(), QKeySequence("Ctrl+Shift+V"));
-    EXPECT_EQ(control->Fwd5sec->shortcut(), QKeySequence("Alt+Right"));
-    EXPECT_EQ(control->PlayTB->text(), "&Воспроизвести");
-    EXPECT_EQ(control->PlayTB->toolTip(), "Воспроизвести текущую композицию (X)");
-    EXPECT_TRUE(control->PlayTB->shortcut().isEmpty());
-    EXPECT_EQ(control->N20->text(), "&Остановить");
-    EXPECT_EQ(control->StBar->findChildren<QLabel *>().size(), TPlayControl::PanelCount);
     EXPECT_TRUE(window.actions().contains(control->Rew5Sec));
+    EXPECT_TRUE(window.actions().contains(control->StopAfterEnd));
+    EXPECT_FALSE(window.actions().contains(control->N20)); // same key: it would be ambiguous
+    EXPECT_EQ(control->N20->shortcut(), QKeySequence("Ctrl+V"));
+    EXPECT_EQ(control->PlayTB->text(), "&Воспроизвести");
+    EXPECT_TRUE(control->PlayTB->shortcut().isEmpty()); // Alt+В belongs to the View menu
 }
 
 TEST_F(PlaybackTest, RepeatSwitchAndMenuMirrorEachOther)
