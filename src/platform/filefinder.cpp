@@ -10,10 +10,19 @@
 
 namespace {
 
-// One folder's entries by their lower-case names, valid while the folder's time stays.
+// One folder's entries by their case-folded names, valid while the folder's time stays the
+// same. A listing read within a moment of the folder's last change may miss an entry made in the
+// same clock tick, so such a listing is never trusted.
 struct TListing {
     QDateTime Modified;
+    QDateTime Read;
     QHash<QString, QString> ByFoldedName;
+
+    bool Current(const QDateTime &modified) const
+    {
+        constexpr qint64 kTimestampSlackMs = 2000;
+        return modified == Modified && Modified.msecsTo(Read) > kTimestampSlackMs;
+    }
 };
 
 class TFolderCache {
@@ -24,7 +33,7 @@ public:
         const std::lock_guard lock(fMutex);
         const QDateTime modified = QFileInfo(folder).lastModified();
         auto it = fListings.find(folder);
-        if (it == fListings.end() || it->Modified != modified)
+        if (it == fListings.end() || !it->Current(modified))
             it = fListings.insert(folder, Read(folder, modified));
         return it->ByFoldedName.value(name.toCaseFolded());
     }
@@ -38,7 +47,7 @@ public:
 private:
     static TListing Read(const QString &folder, const QDateTime &modified)
     {
-        TListing listing{modified, {}};
+        TListing listing{modified, QDateTime::currentDateTimeUtc(), {}};
         const QStringList names =
             QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                    QDir::NoDotAndDotDot);
