@@ -22,7 +22,8 @@
 //     SelectSong(SongIndex, PlayOnRun) at step 14;
 //   - the tree's activation (double click, Enter) calls SongsLstDblClick();
 //   - shutdown: StopTBClick() (it throws when the decoder library is not loaded);
-//   - "Загрузка..." and other passing texts: ShowHint().
+//   - "Загрузка..." and other passing texts: ShowHint(). Status tips of every window of the
+//     application land there too: the control filters the application's status-tip events.
 // Handlers called directly throw on failure (TMPEGError, EIOError); the ones run by the controls
 // and the player show the failure in an error box instead.
 
