@@ -18,6 +18,7 @@ public:
     void Commit();
 
 private:
-    [[noreturn]] void Fail();
+    // Throws EIOError naming the file and reason (by default the file's own error text).
+    [[noreturn]] void Fail(const QString &reason = QString());
     QSaveFile fFile;
 };
