@@ -59,6 +59,12 @@ MemoryStream MemoryStream::fromFile(const std::string &path, bool seekable)
     return MemoryStream({std::istreambuf_iterator<char>(in), {}}, seekable);
 }
 
+MemoryStream::~MemoryStream()
+{
+    if (opens > closes)
+        mpegdll().Close();
+}
+
 void MemoryStream::openIn(bool withRestart)
 {
     mpegdll().Open(nullptr, 1, openCb, closeCb, withRestart ? restartCb : nullptr, readCb, seekCb,

@@ -15,6 +15,10 @@
 struct MemoryStream {
     explicit MemoryStream(std::vector<uint8_t> bytes, bool seekable = true)
         : data(std::move(bytes)), seekable(seekable) {}
+    // Closes the library's stream if this one is open in it: the callbacks must not outlive it.
+    ~MemoryStream();
+    MemoryStream(MemoryStream &&other)
+        : data(std::move(other.data)), seekable(other.seekable) {}
     static MemoryStream fromFile(const std::string &path, bool seekable = true);
 
     // Opens this stream in the library (all six callbacks unless `withRestart` is false).

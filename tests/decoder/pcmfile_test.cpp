@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -154,6 +156,54 @@ TEST_F(PcmFile, OutputFailuresAreDeviceFailures)
     EXPECT_NE(dll.Play(0, 0, &endByte), 0);
     EXPECT_EQ(dll.LastError(), 5);
     EXPECT_EQ(dll.GetPlayerMode(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Nice values of this process's threads.
+std::vector<int> threadNiceValues()
+{
+    std::vector<int> values;
+    for (const auto &task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream stat(task.path() / "stat");
+        std::string line;
+        std::getline(stat, line);
+        std::istringstream fields(line.substr(line.rfind(')') + 2));
+        std::string field;
+        for (int i = 0; i < 17 && fields >> field; ++i) {
+        }
+        values.push_back(std::stoi(field)); // field 19: nice
+    }
+    return values;
+}
+
+bool someThreadHasNice(int nice)
+{
+    const auto values = threadNiceValues();
+    return std::find(values.begin(), values.end(), nice) != values.end();
+}
+
+TEST_F(PcmFile, PriorityLevelsReachTheDecodingThread)
+{
+    MemoryStream stream(silentLayer1(1000));
+    stream.openIn();
+    stream.holdAt(100000);
+    mpegdll().SetPriority(-2); // lowest: nice 10
+    EXPECT_EQ(mpegdll().LastError(), 0);
+    mpegdll().SetOutputDevice(2, wav.c_str());
+    ASSERT_EQ(mpegdll().Play(0, 0, &endByte), 0);
+    while (!stream.waitingAtGate)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_TRUE(someThreadHasNice(10));
+    mpegdll().SetPriority(-15); // idle: nice 19, applied while running
+    EXPECT_TRUE(someThreadHasNice(19));
+    mpegdll().SetPriority(15); // time critical: never fails, whatever the process may do
+    EXPECT_EQ(mpegdll().LastError(), 0);
+    stream.release();
+    EXPECT_TRUE(waitForEnd(endByte, 10000));
+    mpegdll().SetPriority(0);
 }
 
 } // namespace

@@ -10,16 +10,17 @@
 
 namespace {
 
-std::string freshRuntimeDir()
+std::string freshRuntimeDir(const std::string &base)
 {
-    std::filesystem::create_directories(DECODER_TEST_RUNTIME);
-    std::string pattern = std::string(DECODER_TEST_RUNTIME) + "/pulse-XXXXXX";
+    std::error_code error;
+    std::filesystem::create_directories(base, error);
+    std::string pattern = base + "/pulse-XXXXXX";
     return mkdtemp(pattern.data()) ? pattern : std::string();
 }
 
 } // namespace
 
-PulseSink::PulseSink() : dir_(freshRuntimeDir())
+PulseSink::PulseSink(const std::string &runtimeBase) : dir_(freshRuntimeDir(runtimeBase))
 {
     if (dir_.empty())
         return;

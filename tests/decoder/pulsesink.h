@@ -9,7 +9,8 @@
 
 class PulseSink {
 public:
-    PulseSink();
+    // Starts the daemon in a new folder under `runtimeBase`; running() tells whether it did.
+    explicit PulseSink(const std::string &runtimeBase);
     ~PulseSink();
     bool running() const { return pid_ > 0; }
     void stop();

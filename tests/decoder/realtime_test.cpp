@@ -48,7 +48,7 @@ protected:
         ASSERT_GT(mpegdll().GetCurrentPos(), 0);
     }
 
-    PulseSink sink;
+    PulseSink sink{DECODER_TEST_RUNTIME};
     unsigned char endByte = 0;
 };
 
