@@ -11,3 +11,4 @@ run() {
 
 run bench-lists
 run bench-mainwindow
+run bench-decoder
