@@ -338,6 +338,25 @@ TEST(SavePlaylist, SavesUtf8WhenNeededAndReplacesTheOldFile)
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.pl"});
 }
 
+TEST(SavePlaylist, LateUnrepresentableTextRestartsALargeSaveInUtf8)
+{
+    TTempFolder folder;
+    const QString list = folder.Path("list.pl");
+    TArtistColl artists;
+    TSongColl &songs = artists.Add().Albums.Add().Songs;
+    for (int i = 0; i < 20000; ++i) // well over one written piece
+        songs.Add().Title = QStringLiteral("Песня номер %1 с длинным названием").arg(i);
+    songs.Add().Title = "日";
+    SavePlaylist(list, artists, {});
+    const QByteArray bytes = ReadBytes(list);
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF[Common]"));
+    TArtistColl loaded;
+    TDiscPaths paths;
+    ASSERT_TRUE(LoadPlaylist(list, loaded, paths));
+    EXPECT_EQ(Describe(loaded), Describe(artists));
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.pl"});
+}
+
 TEST(SavePlaylist, FailedSaveKeepsTheOldFile)
 {
     TTempFolder folder;
