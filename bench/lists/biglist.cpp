@@ -61,31 +61,35 @@ private:
     std::string fText;
 };
 
-void WriteSong(ListText &t, const std::string &folder, int song)
+// Texts carry the artist, album and song numbers, so that no two are equal (as on a real disc).
+void WriteSong(ListText &t, const std::string &folder, const std::string &albumId, int song)
 {
     const std::string n = Num(song + 1, 2);
+    const std::string id = albumId + "-" + n;
     t.Line("[Song]");
-    t.Line("Title=Песня " + n + " «" + kWords[song % 10] + " дорога»");
+    t.Line("Title=Песня №" + id + " «" + kWords[song % 10] + " дорога»");
     t.Line("File=" + folder + n + " Песня.mp3");
     t.Line("Picture=" + folder + "фото " + n + ".jpg");
     t.Line("Text=" + folder + "текст " + n + ".txt");
-    t.Line("Comment=Комментарий к песне №" + n);
+    t.Line("Comment=Запись " + id + ", студия «" + kWords[(song + 3) % 10] + "»");
     t.Line("");
 }
 
-void WriteAlbum(ListText &t, const std::string &artistFolder, int album, int songs)
+void WriteAlbum(ListText &t, const std::string &artistFolder, const std::string &artistId,
+                int album, int songs)
 {
     const std::string n = Num(album + 1, 2);
+    const std::string id = artistId + "-" + n;
     const std::string folder = artistFolder + "Альбом " + n + "\\";
     t.Line("[Album]");
-    t.Line("Name=Альбом " + n + " " + kWords[album % 10]);
+    t.Line("Name=Альбом №" + id + " " + kWords[album % 10]);
     t.Line("Year=" + std::to_string(1970 + album));
     t.Line("Picture=" + folder + "обложка.jpg");
     t.Line("Retsenzia=" + folder + "рецензия.rtf");
     t.Line("Songs=" + std::to_string(songs));
     t.Line("");
     for (int s = 0; s < songs; ++s)
-        WriteSong(t, folder, s);
+        WriteSong(t, folder, id, s);
 }
 
 void WriteArtist(ListText &t, int artist, const BigListShape &shape)
@@ -99,7 +103,7 @@ void WriteArtist(ListText &t, int artist, const BigListShape &shape)
     t.Line("Albums=" + std::to_string(shape.albumsPerArtist));
     t.Line("");
     for (int a = 0; a < shape.albumsPerArtist; ++a)
-        WriteAlbum(t, folder, a, shape.songsPerAlbum);
+        WriteAlbum(t, folder, n, a, shape.songsPerAlbum);
 }
 
 } // namespace
