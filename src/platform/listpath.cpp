@@ -1,8 +1,10 @@
 #include "platform/listpath.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <mutex>
 
 namespace {
 
@@ -52,6 +54,35 @@ QString Resolve(const QString &base, QStringView relative)
 
 QString Clean(const QString &path) { return QDir::cleanPath(QDir::fromNativeSeparators(path)); }
 
+// Mount points of the real volumes, each ending in "/". Re-read at most once a second: lists and
+// packs make many path tables in a row, and mounts change far more rarely.
+QStringList MountRoots()
+{
+    static QStringList roots;
+    static QElapsedTimer age;
+    static std::mutex mutex;
+    const std::lock_guard lock(mutex);
+    if (!age.isValid() || age.hasExpired(1000)) {
+        roots = {QStringLiteral("/")};
+        for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
+            roots << WithTrailingSlash(volume.rootPath());
+        age.start();
+    }
+    return roots;
+}
+
+// The mount point of the volume holding folder (absolute, ending in "/").
+QString VolumeRootOf(const QString &folder, const QStringList &roots)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    const QString real = canonical.isEmpty() ? folder : WithTrailingSlash(canonical);
+    QString best = QStringLiteral("/");
+    for (const QString &root : roots)
+        if (root.size() > best.size() && real.startsWith(root))
+            best = root;
+    return best;
+}
+
 } // namespace
 
 bool IsForeignPath(QStringView value)
@@ -77,14 +108,12 @@ QString FolderOf(const QString &path)
 
 TListPaths::TListPaths(const QString &listFile) : fFolder(FolderOf(listFile))
 {
-    // The volume table is read once here, so that no path costs a look at the disk.
-    const QStorageInfo volume(fFolder);
-    fVolumeRoot = volume.isValid() ? WithTrailingSlash(volume.rootPath()) : QStringLiteral("/");
-    for (const QStorageInfo &mounted : QStorageInfo::mountedVolumes()) {
-        const QString root = WithTrailingSlash(mounted.rootPath());
+    // The volume table is read here, so that no path costs a look at the disk.
+    const QStringList roots = MountRoots();
+    fVolumeRoot = VolumeRootOf(fFolder, roots);
+    for (const QString &root : roots)
         if (root.size() > fVolumeRoot.size() && root.startsWith(fVolumeRoot))
             fNestedMounts << root;
-    }
 }
 
 QString TListPaths::Expand(QStringView value) const
