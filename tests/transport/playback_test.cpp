@@ -280,6 +280,14 @@ TEST_F(PlaybackTest, TheEndOfASongDeliveredByThePlayerMovesOn)
     EXPECT_TRUE(Playing());
 }
 
+TEST_F(PlaybackTest, ThePlayerNoLongerCallsAControlThatIsGone)
+{
+    PlayFrom(0);
+    control.reset();
+    EXPECT_FALSE(player.OnPosUpdate);
+    EXPECT_FALSE(player.OnPlayEnd);
+}
+
 TEST_F(PlaybackTest, AFailureInsideAControlIsShownNotThrown)
 {
     settings.HasLogFile = true;
