@@ -110,7 +110,6 @@ public:
 
     // ---- Window events --------------------------------------------------------------------------
     void FormCreate();
-    void FormShow();
     void FormActivate();
     void FormDestroy();
     // The close query: false keeps the window open.

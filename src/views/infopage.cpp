@@ -1,25 +1,12 @@
 #include "views/infopage.h"
 
+#include "platform/codepage.h"
+
 #include <QFile>
 #include <QFont>
-#include <QStringDecoder>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <stdexcept>
-
-namespace {
-
-QString DecodeDocument(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp1251("windows-1251");
-    return cp1251(bytes);
-}
-
-} // namespace
 
 TInfoPage::TInfoPage(QWidget *parent) : QWidget(parent)
 {
@@ -40,6 +27,6 @@ void TInfoPage::LoadDocument(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error(
-            QString("%1: %2").arg(fileName, file.errorString()).toStdString());
-    InfoRE->setPlainText(DecodeDocument(file.read(MaxDocumentSize)));
+            QString("Не удается открыть файл %1: %2").arg(fileName, file.errorString()).toStdString());
+    InfoRE->setPlainText(DecodeListText(file.read(MaxDocumentSize)));
 }

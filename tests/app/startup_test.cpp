@@ -207,3 +207,15 @@ TEST_F(MainFTest, MissingAboutFileHidesTheInformationPageDespiteTheReadme)
     Start();
     EXPECT_FALSE(window->PageVisible(TMainF::InfoPage));
 }
+
+TEST_F(MainFTest, UnreadableAboutFileIsReportedAndItsPageStaysEmpty)
+{
+    QDir().mkpath(ProgramFolder() + "about.txt"); // a folder cannot be read as a document
+    WriteList("prog/Rock.pl", {{"A", {{"B", {"s"}}}}}, "About=about.txt\r\n");
+    Start();
+    ASSERT_EQ(prompt->Messages.size(), 1);
+    EXPECT_TRUE(prompt->Messages.first().startsWith("Не удается открыть файл "));
+    EXPECT_TRUE(window->PageVisible(TMainF::InfoPage));
+    EXPECT_TRUE(window->InfoTS->InfoRE->toPlainText().isEmpty());
+    EXPECT_EQ(window->ExpandedSongs.Count(), 1); // the rebuild went on
+}
