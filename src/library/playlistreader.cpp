@@ -6,8 +6,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <array>
 #include <climits>
+#include <vector>
 
 // The reader follows the declared counts line by line, as lists written on Windows expect.
 // Where a key run would cross into the next entry (an artist or album written without its
@@ -80,7 +80,7 @@ public:
     }
 
 private:
-    std::array<QString, 4096> fSlots;
+    std::vector<QString> fSlots = std::vector<QString>(4096);
 };
 
 // How an album step ended.
