@@ -1,3 +1,17 @@
+// The playback thread: one per run, started by "Play" or "Restart", ended by the end of the
+// audio, "Stop", "Seek" to another run, "Close" or "Open".
+//
+// Threads and what they share:
+// - The caller's thread (the player's entries) starts, pauses, seeks and stops the run.
+// - The session thread decodes. It holds `decodeMutex` (shared with the player, which owns the
+//   stream) while it touches the stream; a seek takes the same lock, so the stream is never used
+//   by two threads at once.
+// - SDL's audio thread (sound only) reads the ring without a lock (one reader, one writer) and
+//   wakes the session thread through `mutex_` when the ring wants a refill or has run empty.
+// - Lock order, never reversed: SDL's device lock, then `decodeMutex`, then `mutex_`.
+// - The end byte is written once, atomically, by the session thread after the last sample has
+//   been played or the file is complete; `finished_` and `failed_` are atomics the player reads.
+
 #include "decoder/session.h"
 
 #include "decoder/priority.h"

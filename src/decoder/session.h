@@ -1,16 +1,7 @@
 #pragma once
 // One run of playback, from "Play" or "Restart" until it ends or is stopped, on a thread of its
-// own. SoundSession feeds the sound device, FileSession writes a WAV file.
-//
-// Threads and what they share:
-// - The caller's thread (the player's entries) starts, pauses, seeks and stops the run.
-// - The session thread decodes. It holds `decodeMutex` (shared with the player, which owns the
-//   stream) while it touches the stream; a seek takes the same lock, so the stream is never used
-//   by two threads at once.
-// - SDL's audio thread (sound only) reads the ring and wakes the session thread through `mutex_`.
-// - Lock order, never reversed: SDL's device lock, then `decodeMutex`, then `mutex_`.
-// - The end byte is written once, atomically, by the session thread after the last sample has
-//   been played or the file is complete; `finished_` and `failed_` are atomics read by the player.
+// own. SoundSession feeds the sound device, FileSession writes a WAV file. The threads and what
+// they share are described at the top of session.cpp.
 
 #include "decoder/mpegstream.h"
 

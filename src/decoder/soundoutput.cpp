@@ -38,9 +38,6 @@ SoundOutput::~SoundOutput() { close(); }
 
 bool SoundOutput::open(int rate, int channels, int deviceNumber)
 {
-    if (device_ && spec_.freq == rate && spec_.channels == channels &&
-        deviceNumber_ == deviceNumber && !lost())
-        return true;
     close();
     if (!initSdlAudio())
         return false;
@@ -58,7 +55,6 @@ bool SoundOutput::open(int rate, int channels, int deviceNumber)
     want.callback = &SoundOutput::callback;
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(name, 0, &want, &spec_, 0);
-    deviceNumber_ = deviceNumber;
     return device_ != 0;
 }
 
@@ -91,17 +87,6 @@ void SoundOutput::attach(RingBuffer *ring, int64_t startSample, std::function<vo
     resetClock(startSample);
     SDL_UnlockAudioDevice(device_);
     SDL_PauseAudioDevice(device_, 0);
-}
-
-void SoundOutput::detach()
-{
-    if (!device_)
-        return;
-    SDL_PauseAudioDevice(device_, 1);
-    SDL_LockAudioDevice(device_);
-    ring_ = nullptr;
-    onSpace_ = nullptr;
-    SDL_UnlockAudioDevice(device_);
 }
 
 void SoundOutput::pause()

@@ -1,7 +1,7 @@
 #pragma once
-// The SDL2 audio device. Its callback, on SDL's audio thread, copies decoded samples from the ring
-// and tells the position clock how much audio the device took. The device stays open between
-// runs of the same format, paused, so that starting again is quick.
+// The SDL2 audio device, open while a run plays or pauses (a stopped player holds no device and
+// costs no CPU). Its callback, on SDL's audio thread, copies decoded samples from the ring and
+// tells the position clock how much audio the device took.
 
 #include "decoder/positionclock.h"
 #include "decoder/ringbuffer.h"
@@ -22,16 +22,14 @@ public:
     SoundOutput &operator=(const SoundOutput &) = delete;
 
     // Opens the device (`deviceNumber` 0 default, n > 0 the n-th SDL lists) for the format,
-    // keeping one already open for it; false when there is no such device.
+    // paused; false when there is no such device.
     bool open(int rate, int channels, int deviceNumber);
     void close();
     bool lost() const;
 
     // Plays `ring` from `startSample` on; `onSpace` runs (on the audio thread) when the ring has
-    // room for a refill or has run empty. The device keeps playing until pause() or detach().
+    // room for a refill or has run empty. The device plays until pause() or close().
     void attach(RingBuffer *ring, int64_t startSample, std::function<void()> onSpace);
-    // Stops taking audio from the ring; what the device already has plays out.
-    void detach();
     void pause();
     void resume();
     // Runs `change` while the callback is held off, with the position restarting at startSample.
@@ -51,7 +49,6 @@ private:
 
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
-    int deviceNumber_ = 0;
     RingBuffer *ring_ = nullptr;     // set and cleared with the callback held off
     std::function<void()> onSpace_;  // likewise
     std::mutex clockMutex_;          // guards clock_ between the callback and the callers

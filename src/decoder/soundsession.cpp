@@ -25,7 +25,7 @@ SoundSession::SoundSession(const SessionParams &params, SoundOutput &output)
 SoundSession::~SoundSession()
 {
     stop();
-    output_.detach();
+    output_.close(); // before the ring goes
 }
 
 void SoundSession::prime()

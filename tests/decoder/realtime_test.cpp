@@ -163,6 +163,16 @@ TEST_F(RealTime, LosingTheDeviceIsAnOutputFailure)
     EXPECT_FALSE(endReached(endByte));
 }
 
+TEST_F(RealTime, UnknownDeviceNumberIsAnOutputFailure)
+{
+    mpegdll().OpenFile(fixture("cbr64-32k-mono.mp3"));
+    mpegdll().SetSndDevice(99);
+    EXPECT_EQ(mpegdll().LastError(), 0); // checked when playback starts
+    EXPECT_NE(mpegdll().Play(0, 0, &endByte), 0);
+    EXPECT_EQ(mpegdll().LastError(), 5);
+    mpegdll().SetSndDevice(0);
+}
+
 TEST(NoSoundDevice, PlayFailsWithOutputDeviceFailure)
 {
     useNoSoundServer();
