@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <climits>
-#include <vector>
 
 // The reader follows the declared counts line by line, as lists written on Windows expect.
 // Where a key run would cross into the next entry (an artist or album written without its
@@ -67,22 +66,6 @@ int ParseCount(QByteArrayView text)
     return negative ? -int(value) : int(value);
 }
 
-// Shares equal text values (years, recurring titles and comments) between items, so a large
-// list keeps one copy of each; a small fixed table, so memory stays bounded.
-class TTextPool {
-public:
-    QString Share(QString text)
-    {
-        QString &slot = fSlots[qHash(text) % fSlots.size()];
-        if (slot != text)
-            slot = text;
-        return slot;
-    }
-
-private:
-    std::vector<QString> fSlots = std::vector<QString>(4096);
-};
-
 // How an album step ended.
 enum class TAlbumEnd { Continue, Stalled, NextArtist, LinesEnd };
 
@@ -124,7 +107,7 @@ private:
     {
         QString text = DecodeText(fEncoding, value);
         text.squeeze(); // a library of 100,000 songs keeps many of these
-        return fTexts.Share(std::move(text));
+        return text;
     }
     QString Path(QByteArrayView value)
     {
@@ -277,7 +260,6 @@ private:
     TListPaths fPaths;
     const TAlbumProgress &fOnAlbum;
     QString fScratch;
-    TTextPool fTexts;
 };
 
 } // namespace

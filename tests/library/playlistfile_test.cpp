@@ -318,15 +318,6 @@ TEST(ReadPlaylist, ReplacesAllFourDiscPathsClipsIncluded)
     EXPECT_EQ(paths, (TDiscPaths{"/disc/a.rtf", "", "", ""}));
 }
 
-TEST(ReadPlaylist, EqualTextsShareOneCopy)
-{
-    const auto list = Read("[Artist]\nAlbums=1\n[Album]\nSongs=2\n[Song]\nTitle=Intro\n"
-                           "[Song]\nTitle=Intro\n");
-    const TSongColl &songs = list->Artists[0].Albums[0].Songs;
-    EXPECT_EQ(songs[0].Title, "Intro");
-    EXPECT_TRUE(songs[0].Title.isSharedWith(songs[1].Title));
-}
-
 TEST(SavePlaylist, SavesUtf8WhenNeededAndReplacesTheOldFile)
 {
     TTempFolder folder;
