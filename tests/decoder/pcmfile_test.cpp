@@ -144,6 +144,17 @@ TEST_F(PcmFile, ModesPauseAndStop)
     EXPECT_EQ(stream.closes, 1);
 }
 
+TEST_F(PcmFile, DeinitClosesEverythingAndInitStartsAgain)
+{
+    const MpegDll &dll = mpegdll();
+    dll.OpenFile(fixture("silent-48k-stereo.mp1"));
+    dll.deinit();
+    EXPECT_EQ(dll.GetPlayerMode(), 1);
+    EXPECT_EQ(dll.init(), 1);
+    dll.OpenFile(fixture("silent-48k-stereo.mp1"));
+    EXPECT_EQ(playToWav().frames(), 48000);
+}
+
 TEST_F(PcmFile, OutputFailuresAreDeviceFailures)
 {
     const MpegDll &dll = mpegdll();

@@ -1,0 +1,48 @@
+// The ring between the decoding thread and the sound device.
+
+#include "decoder/ringbuffer.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <vector>
+
+namespace {
+
+TEST(RingBuffer, KeepsOrderAcrossTheWrap)
+{
+    mpegdll::RingBuffer ring(8);
+    int16_t next = 0;
+    int16_t expected = 0;
+    for (int round = 0; round < 10; ++round) {
+        size_t room = 0;
+        int16_t *span = ring.writeSpan(room);
+        const size_t n = std::min<size_t>(room, 5);
+        for (size_t i = 0; i < n; ++i)
+            span[i] = next++;
+        ring.commit(n);
+        int16_t out[3];
+        const size_t got = ring.read(out, 3);
+        for (size_t i = 0; i < got; ++i)
+            EXPECT_EQ(out[i], expected++);
+    }
+    EXPECT_EQ(ring.readable() + static_cast<size_t>(expected), static_cast<size_t>(next));
+}
+
+TEST(RingBuffer, WriteSpanNeverOverwritesUnreadSamples)
+{
+    mpegdll::RingBuffer ring(6);
+    size_t room = 0;
+    ring.writeSpan(room);
+    ring.commit(room);
+    EXPECT_EQ(ring.writable(), 0u);
+    int16_t out[4];
+    EXPECT_EQ(ring.read(out, 4), 4u);
+    ring.writeSpan(room);
+    EXPECT_EQ(room, 4u);
+    ring.clear();
+    EXPECT_EQ(ring.readable(), 0u);
+    EXPECT_EQ(ring.writable(), 6u);
+}
+
+} // namespace
