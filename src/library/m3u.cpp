@@ -147,9 +147,10 @@ bool LoadM3U(const QString &listFile, TArtistColl &artists)
     QFile file(listFile);
     if (!QFileInfo(listFile).isFile())
         return false;
-    QDir::setCurrent(FolderOf(listFile));
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // Read before moving: a list named relative to the current folder is found from there.
     ReadM3U(bytes, listFile, artists);
+    QDir::setCurrent(FolderOf(listFile));
     return true;
 }
 

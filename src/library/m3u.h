@@ -12,8 +12,8 @@
 // Reads M3U bytes of the list listFile into artists (cleared first). Titles test whether a line
 // names an existing file (as written, no case folding).
 void ReadM3U(QByteArrayView bytes, const QString &listFile, TArtistColl &artists);
-// Sets the current folder to the list's folder and reads the file; false (nothing changed, the
-// current folder too) when the file does not exist. An unreadable file gives the empty album.
+// Reads the file, then leaves the current folder at the list's folder; false (nothing changed,
+// the current folder too) when the file does not exist. An unreadable file gives the empty album.
 bool LoadM3U(const QString &listFile, TArtistColl &artists);
 // The one-song library "Файл" / "Пользовательский" for a sound file; false (nothing changed)
 // when the file does not exist.

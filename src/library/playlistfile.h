@@ -20,7 +20,7 @@ using TAlbumProgress = std::function<void()>;
 void ReadPlaylist(QByteArrayView bytes, const QString &listFile, TArtistColl &artists,
                   TDiscPaths &paths, const TAlbumProgress &onAlbum = {});
 
-// Loads the list file: sets the current folder to the list's folder, then reads it as above.
+// Loads the list file as above, then leaves the current folder at the list's folder.
 // A missing or unreadable file (or a folder) gives an empty library and empty paths: false.
 bool LoadPlaylist(const QString &listFile, TArtistColl &artists, TDiscPaths &paths,
                   const TAlbumProgress &onAlbum = {});

@@ -288,7 +288,8 @@ bool LoadPlaylist(const QString &listFile, TArtistColl &artists, TDiscPaths &pat
     const bool readable = opened && file.error() == QFile::NoError;
     if (!readable)
         bytes.clear();
-    QDir::setCurrent(FolderOf(listFile));
+    // Read before moving: a list named relative to the current folder is found from there.
     ReadPlaylist(bytes, listFile, artists, paths, onAlbum);
+    QDir::setCurrent(FolderOf(listFile));
     return readable;
 }

@@ -91,6 +91,20 @@ TEST(LoadM3U, MissingFileChangesNothing)
     EXPECT_EQ(QDir::currentPath(), QDir(folder.Path()).canonicalPath());
 }
 
+TEST(LoadM3U, ListNamedRelativeToTheCurrentFolder)
+{
+    TTempFolder folder;
+    folder.Write("lists/l.m3u", "a.mp3\n");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.Path());
+    TArtistColl artists;
+    const bool loaded = LoadM3U("lists/l.m3u", artists);
+    QDir::setCurrent(before);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(artists[0].Name, "lists/l.m3u");
+    EXPECT_EQ(artists[0].Albums[0].Songs[0].File, folder.Path("lists/a.mp3"));
+}
+
 TEST(LoadSingleFile, OneSongNamedByTheFile)
 {
     TTempFolder folder;

@@ -278,6 +278,22 @@ TEST(LoadPlaylist, LeavesTheCurrentFolderAtTheListsFolder)
     EXPECT_EQ(paths.AboutFile, folder.Path("disc/about.rtf"));
 }
 
+TEST(LoadPlaylist, ListNamedRelativeToTheCurrentFolder)
+{
+    TTempFolder folder;
+    folder.Write("disc/list.pl", kExample);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.Path());
+    TArtistColl artists;
+    TDiscPaths paths;
+    const bool loaded = LoadPlaylist("disc/list.pl", artists, paths);
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(before);
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(paths.AboutFile, folder.Path("disc/about.rtf"));
+    EXPECT_EQ(current, QDir(folder.Path("disc")).canonicalPath());
+}
+
 TEST(SavePlaylist, WritesTheExampleListExactly)
 {
     const auto list = Read(kExample);
