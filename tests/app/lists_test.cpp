@@ -266,3 +266,13 @@ TEST(ListTypeTest, ByExtensionInAnyLetterCase)
     EXPECT_EQ(ListTypeOfFile("x.mp4"), UnknownListType);
     EXPECT_EQ(ListTypeOfFile("pl"), UnknownListType);
 }
+
+TEST_F(ListCommandsTest, OnlyAnOwnListLoadEmptiesTheCoverCache)
+{
+    window->CoverCache.Add();
+    Open(m3uList, 2);
+    EXPECT_EQ(window->CoverCache.Count(), 1);
+    Open(ownList, 1);
+    EXPECT_TRUE(window->CoverCache.IsEmpty());
+    EXPECT_EQ(window->PlayControl().PanelText(8), QString()); // "Загрузка..." is gone
+}
