@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
@@ -33,6 +35,11 @@ int main(int argc, char *argv[])
     TLorvantaApplication app(argc, argv);
     app.setApplicationName("Lorvanta 2.0");
     app.setProperty("HelpFile", "lorvanta.hlp");
+    // Qt's own dialogs (files, folders) speak Russian too, where the translation is installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
     TQtPrompt prompt;
     SetPrompt(&prompt);
 

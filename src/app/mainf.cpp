@@ -89,7 +89,7 @@ void TMainF::CreateControls()
     layout->addWidget(Splitter1, 1);
     setCentralWidget(central);
     setStatusBar(fPlayControl->StBar);
-    resize(820, 560);
+    resize(960, 600);
 
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { RunReporting(this, [this] { PageControl1Change(); }); });

@@ -54,7 +54,7 @@ QMessageBox::Icon IconOf(TPrompt::TKind kind)
 std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const QString &filter,
                                                         int filterIndex, bool mustExist)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, "Открыть");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     return RunFileDialog(dialog, filter, filterIndex);
@@ -63,7 +63,7 @@ std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const Q
 std::optional<TPrompt::TFileChoice> TQtPrompt::SaveFile(QWidget *parent, const QString &filter,
                                                         int filterIndex, bool confirmOverwrite)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, "Сохранить как");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
