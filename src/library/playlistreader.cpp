@@ -7,12 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <climits>
+#include <optional>
 
-// The reader follows the declared counts line by line, as lists written on Windows expect.
-// Where a key run would cross into the next entry (an artist or album written without its
-// count line, or counts larger than the sections present), it stops at that entry's header
-// instead, so such entries read back as written and a huge count cannot create more items than
-// the lines hold.
+// The reader walks the lines as lists written on Windows expect: the declared counts decide how
+// many album and song sections are read, and each run of keys ends at a fixed header. Beyond
+// that walk: an artist without an "Albums=" line, or an album with its own header and without a
+// "Songs=" line, ends at the next entry's header (that is how entries without albums or songs
+// are written); nothing is created once the lines have ended; and a song or album step that
+// reads no line ends its loop, since every further step would only repeat it.
 
 namespace {
 
@@ -66,9 +68,6 @@ int ParseCount(QByteArrayView text)
     return negative ? -int(value) : int(value);
 }
 
-// How an album step ended.
-enum class TAlbumEnd { Continue, Stalled, NextArtist, LinesEnd };
-
 class TPlaylistReader {
 public:
     TPlaylistReader(QByteArrayView bytes, const QString &listFile, const TAlbumProgress &onAlbum)
@@ -82,8 +81,8 @@ public:
         while (!fCursor.AtEnd()) {
             if (Header() == THeader::Common)
                 ReadCommon(paths);
-            if (!fCursor.AtEnd() && Header() == THeader::Artist && ReadArtist(artists))
-                continue; // stopped on the next artist's header
+            if (!fCursor.AtEnd() && Header() == THeader::Artist)
+                ReadArtist(artists);
             fCursor.Next();
         }
     }
@@ -134,32 +133,30 @@ private:
         }
     }
 
-    // True when the artist ended on the next artist's header, where the walk must resume.
-    bool ReadArtist(TArtistColl &artists)
+    // Leaves the cursor on the artist's last line: the walk's advance moves past it.
+    void ReadArtist(TArtistColl &artists)
     {
         fCursor.Next();
         TArtistItem &artist = artists.Add();
-        int albumCount = 0;
-        for (; !fCursor.AtEnd(); fCursor.Next()) {
-            const THeader header = Header();
-            if (header == THeader::Album)
-                break;
-            if (header == THeader::Artist)
-                return true;
+        std::optional<int> albumCount;
+        for (; !fCursor.AtEnd() && Header() != THeader::Album; fCursor.Next()) {
+            if (Header() == THeader::Artist && !albumCount) {
+                fCursor.Back(); // an artist written without albums; the next one starts here
+                return;
+            }
             ApplyArtistKey(artist, albumCount);
         }
         artist.Albums.BeginUpdate();
-        TAlbumEnd end = TAlbumEnd::Continue;
-        for (int i = 0; i < albumCount && end == TAlbumEnd::Continue; ++i) {
+        for (int i = 0; i < albumCount.value_or(0) && !fCursor.AtEnd(); ++i) {
             if (fOnAlbum)
                 fOnAlbum();
-            end = ReadAlbum(artist.Albums);
+            if (!ReadAlbum(artist.Albums))
+                break;
         }
         artist.Albums.EndUpdate();
-        return end == TAlbumEnd::NextArtist;
     }
 
-    void ApplyArtistKey(TArtistItem &artist, int &albumCount)
+    void ApplyArtistKey(TArtistItem &artist, std::optional<int> &albumCount)
     {
         QByteArrayView key, value;
         if (!KeyLine(key, value))
@@ -174,42 +171,36 @@ private:
             albumCount = ParseCount(value);
     }
 
-    TAlbumEnd ReadAlbum(TAlbColl &albums)
+    // False when no further album of the artist can follow: this one ended the artist, or it
+    // read no line.
+    bool ReadAlbum(TAlbColl &albums)
     {
-        if (fCursor.AtEnd())
-            return TAlbumEnd::LinesEnd;
         const qsizetype start = fCursor.Position();
         TAlbItem &album = albums.Add();
-        int songCount = 0;
-        if (Header() == THeader::Album)
+        std::optional<int> songCount;
+        const bool ownHeader = Header() == THeader::Album;
+        if (ownHeader)
             fCursor.Next();
-        for (; !fCursor.AtEnd(); fCursor.Next()) {
+        for (; !fCursor.AtEnd() && Header() != THeader::Song; fCursor.Next()) {
             const THeader header = Header();
-            if (header == THeader::Song)
-                break;
-            if (header == THeader::Album)
-                return TAlbumEnd::Continue; // an album without songs
-            if (header == THeader::Artist)
-                return TAlbumEnd::NextArtist;
+            if (ownHeader && !songCount && (header == THeader::Album || header == THeader::Artist)) {
+                // An album written without songs: the next entry starts here.
+                if (header == THeader::Album)
+                    return true;
+                fCursor.Back();
+                return false;
+            }
             ApplyAlbumKey(album, songCount);
         }
         album.Songs.BeginUpdate();
-        for (int i = 0; i < songCount && !fCursor.AtEnd(); ++i) {
-            const THeader header = Header();
-            if (header == THeader::Album || header == THeader::Artist)
-                break; // fewer song sections than the count says
-            ReadSong(album.Songs.Add());
-        }
+        for (int i = 0; i < songCount.value_or(0) && !fCursor.AtEnd(); ++i)
+            if (!ReadSong(album.Songs.Add()))
+                break;
         album.Songs.EndUpdate();
-        if (fCursor.AtEnd())
-            return TAlbumEnd::LinesEnd;
-        if (Header() == THeader::Artist)
-            return TAlbumEnd::NextArtist;
-        // An album step that read nothing (it began on a surplus "[Song]") would repeat forever.
-        return fCursor.Position() == start ? TAlbumEnd::Stalled : TAlbumEnd::Continue;
+        return fCursor.Position() != start;
     }
 
-    void ApplyAlbumKey(TAlbItem &album, int &songCount)
+    void ApplyAlbumKey(TAlbItem &album, std::optional<int> &songCount)
     {
         QByteArrayView key, value;
         if (!KeyLine(key, value))
@@ -226,16 +217,26 @@ private:
             songCount = ParseCount(value);
     }
 
-    void ReadSong(TSongItem &song)
+    // False when the step read no line (it stopped on the line it began on).
+    bool ReadSong(TSongItem &song)
     {
+        const qsizetype start = fCursor.Position();
         if (Header() == THeader::Song)
             fCursor.Next();
-        for (; !fCursor.AtEnd(); fCursor.Next()) {
-            const THeader header = Header();
-            if (header == THeader::Song || header == THeader::Album || header == THeader::Artist)
-                break;
+        while (!fCursor.AtEnd()) {
             ApplySongKey(song);
+            fCursor.Next();
+            if (fCursor.AtEnd())
+                break;
+            const THeader header = Header();
+            if (header == THeader::Artist) {
+                fCursor.Back(); // the walk's advance brings the cursor onto it again
+                break;
+            }
+            if (header == THeader::Song || header == THeader::Album)
+                break;
         }
+        return fCursor.Position() != start;
     }
 
     void ApplySongKey(TSongItem &song)

@@ -13,13 +13,20 @@ public:
 
     bool AtEnd() const { return fStart > fText.size() || fText.isEmpty(); }
     TView Line() const { return fText.sliced(fStart, fLength); }
-    // Where the current line starts in the text (grows with every Next()).
+    // Where the current line starts in the text.
     qsizetype Position() const { return fStart; }
     void Next()
     {
         if (AtEnd())
             return;
+        fPrevious = fStart;
         fStart = fNext;
+        Find();
+    }
+    // Returns to the line before; valid once, right after a Next() that did not reach the end.
+    void Back()
+    {
+        fStart = fPrevious;
         Find();
     }
 
@@ -44,6 +51,7 @@ private:
     qsizetype fStart = 0;
     qsizetype fLength = 0;
     qsizetype fNext = 0;
+    qsizetype fPrevious = 0;
 };
 
 // Calls f(line) for every line of text.

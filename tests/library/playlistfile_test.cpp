@@ -148,12 +148,29 @@ TEST(ReadPlaylist, EntriesWithoutCountLinesEndAtTheNextEntry)
     EXPECT_EQ(Shape(list->Artists), "[Empty][A no songs:0 a2:1 last empty:0][B b1:0]");
 }
 
-TEST(ReadPlaylist, CountsLargerThanTheSectionsStopAtTheNextEntry)
+TEST(ReadPlaylist, CountsLargerThanTheSectionsFollowTheWalk)
 {
+    // Three songs declared, one written: the second song's keys run over the next album's
+    // header up to its song, the third takes that song; the fifth album declared takes over the
+    // next artist's first album.
     const auto list = Read("[Artist]\nName=A\nAlbums=5\n[Album]\nName=a1\nSongs=3\n"
                            "[Song]\nTitle=s1\n[Album]\nName=a2\nSongs=1\n[Song]\nTitle=t1\n"
                            "[Artist]\nName=B\nAlbums=1\n[Album]\nName=b1\nSongs=1\n[Song]\n");
-    EXPECT_EQ(Shape(list->Artists), "[A a1:1 a2:1][B b1:1]");
+    EXPECT_EQ(Shape(list->Artists), "[A a1:3 b1:1]");
+    EXPECT_EQ(list->Artists[0].Albums[0].Songs[2].Title, "t1");
+}
+
+TEST(ReadPlaylist, SongsDeclaredBeyondTheLastBeforeTheNextArtist)
+{
+    // The walk steps back before the next artist's header: one more song reads the line
+    // before it (empty here), and the next artist is read as usual.
+    const QByteArray list = "[Artist]\nName=A\nAlbums=1\n[Album]\nSongs=%1\n[Song]\nTitle=s\n\n"
+                            "[Artist]\nName=B\n";
+    const auto three = Read(QByteArray(list).replace("%1", "3"));
+    EXPECT_EQ(Shape(three->Artists), "[A :2][B]");
+    EXPECT_EQ(three->Artists[0].Albums[0].Songs[1].Title, "");
+    // Further songs would all repeat that step: a huge count creates no more.
+    EXPECT_EQ(Shape(Read(QByteArray(list).replace("%1", "2000000000"))->Artists), "[A :2][B]");
 }
 
 TEST(ReadPlaylist, BadCountsCreateNothingBeyondTheLines)
