@@ -75,7 +75,8 @@ MPEGDLL_API void SetOutputDevice(int32_t device, const char *fileName);
 // Starts playback from `startMs` up to `endMs` (0: the end of the stream). `endByte` (may be
 // null) is cleared now and set to 1 once the last sample has been played. Returns 0 when started;
 // otherwise non-zero with "LastError" 2 (nothing open, or already playing), 3 (the stream cannot
-// be read again) or 5 (no sound device, or the WAV file cannot be created).
+// be read again), 4 (a start past 0 on a stream that cannot seek) or 5 (no sound device, or the
+// WAV file cannot be created).
 MPEGDLL_API int32_t Play(int32_t startMs, int32_t endMs, unsigned char *endByte);
 // Stops playback and closes the stream (mode 1). Stream mode calls the close callback.
 MPEGDLL_API void Close(void);
@@ -87,7 +88,7 @@ MPEGDLL_API int32_t GetBitrate(void);
 MPEGDLL_API int32_t GetStereoMode(void);
 // MPEG layer, 1 to 3.
 MPEGDLL_API int32_t GetLayer(void);
-// The player mode (above); never fails.
+// The player mode (above). Also reports (once) a sound device lost during play (5).
 MPEGDLL_API int32_t GetPlayerMode(void);
 // The position being heard in ms: never ahead of the sound, never backwards while playing. In
 // PCM-file mode the position written. Also reports (once) a sound device lost during play (5).
