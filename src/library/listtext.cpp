@@ -18,10 +18,19 @@ TListTextSink::TListTextSink(TTextEncoding encoding, TFlush flush)
 
 void TListTextSink::Text(QStringView text)
 {
-    if (fEncoding == TTextEncoding::Utf8)
+    if (fEncoding == TTextEncoding::Utf8) {
         fBuffer.append(text.toUtf8());
-    else if (!AppendCp1251(fBuffer, text))
+        return;
+    }
+    const qsizetype start = fBuffer.size();
+    if (!AppendCp1251(fBuffer, text))
         fLossy = true;
+    // Texts are separated by ASCII, so each can be checked for UTF-8 on its own.
+    if (fReadableAsUtf8) {
+        const TUtf8Shape shape = Utf8Shape(QByteArrayView(fBuffer).sliced(start));
+        fReadableAsUtf8 = shape != TUtf8Shape::Invalid;
+        fSawNonAscii = fSawNonAscii || shape == TUtf8Shape::Utf8;
+    }
 }
 
 void TListTextSink::EndLine()
@@ -46,7 +55,7 @@ QByteArray ListText(const TListProducer &produce)
     for (const TTextEncoding encoding : kEncodings) {
         TListTextSink sink(encoding);
         produce(sink);
-        if (!sink.Lossy())
+        if (!sink.NeedsUtf8())
             return std::move(sink.Bytes());
     }
     return {}; // not reached: UTF-8 holds every text
@@ -59,7 +68,7 @@ void SaveListText(const QString &fileName, const TListProducer &produce)
         TListTextSink sink(encoding, [&file](QByteArrayView piece) { file.Write(piece); });
         produce(sink);
         sink.Finish();
-        if (sink.Lossy())
+        if (sink.NeedsUtf8())
             continue; // the abandoned writer leaves the target as it was
         file.Commit();
         return;

@@ -1,8 +1,8 @@
 #pragma once
 // Writing list text (own lists and M3U lists alike): Windows-1251 with CR LF, or UTF-8 with a
-// byte-order mark when some text does not fit Windows-1251. The text is produced once in
-// Windows-1251 and produced again in UTF-8 only when something did not fit, so the common case
-// needs no scan beforehand.
+// byte-order mark when some text does not fit Windows-1251 or when the Windows-1251 bytes would
+// read back as UTF-8. The text is produced once in Windows-1251 and produced again in UTF-8 only
+// when needed, so the common case needs no scan beforehand.
 
 #include "platform/codepage.h"
 
@@ -22,8 +22,9 @@ public:
     void EndLine();
     // Hands the rest to flush (when there is one).
     void Finish();
-    // Whether some text did not fit Windows-1251 (it was written as "?").
-    bool Lossy() const { return fLossy; }
+    // Whether the Windows-1251 text cannot stand: some text did not fit (it was written as "?"),
+    // or all of it is valid UTF-8 with non-ASCII characters, which readers take for UTF-8.
+    bool NeedsUtf8() const { return fLossy || (fReadableAsUtf8 && fSawNonAscii); }
     QByteArray &Bytes() { return fBuffer; }
 
 private:
@@ -31,6 +32,8 @@ private:
     TFlush fFlush;
     QByteArray fBuffer;
     bool fLossy = false;
+    bool fReadableAsUtf8 = true;
+    bool fSawNonAscii = false;
 };
 
 // Writes the whole text into a sink; called once or twice (see above).

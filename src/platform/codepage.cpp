@@ -189,13 +189,11 @@ QByteArrayView WithoutBom(QByteArrayView bytes)
     return bytes.startsWith(QByteArrayView(kUtf8Bom)) ? bytes.sliced(3) : bytes;
 }
 
-TTextEncoding DetectListEncoding(QByteArrayView bytes)
+TUtf8Shape Utf8Shape(QByteArrayView bytes)
 {
-    if (bytes.startsWith(QByteArrayView(kUtf8Bom)))
-        return TTextEncoding::Utf8;
     const auto *p = reinterpret_cast<const uint8_t *>(bytes.data());
     const auto *end = p + bytes.size();
-    bool sawNonAscii = false;
+    TUtf8Shape shape = TUtf8Shape::Ascii;
     while (p < end) {
         if (*p < 0x80) {
             ++p;
@@ -203,11 +201,18 @@ TTextEncoding DetectListEncoding(QByteArrayView bytes)
         }
         const int length = Utf8SequenceLength(p, end);
         if (length == 0)
-            return TTextEncoding::Cp1251;
-        sawNonAscii = true;
+            return TUtf8Shape::Invalid;
+        shape = TUtf8Shape::Utf8;
         p += length;
     }
-    return sawNonAscii ? TTextEncoding::Utf8 : TTextEncoding::Cp1251;
+    return shape;
+}
+
+TTextEncoding DetectListEncoding(QByteArrayView bytes)
+{
+    const bool utf8 =
+        bytes.startsWith(QByteArrayView(kUtf8Bom)) || Utf8Shape(bytes) == TUtf8Shape::Utf8;
+    return utf8 ? TTextEncoding::Utf8 : TTextEncoding::Cp1251;
 }
 
 QString DecodeText(TTextEncoding encoding, QByteArrayView bytes)
@@ -222,7 +227,10 @@ QString DecodeListText(QByteArrayView bytes)
 
 QByteArray EncodeListText(QStringView text)
 {
-    if (CanEncodeCp1251(text))
-        return EncodeCp1251(text);
+    if (CanEncodeCp1251(text)) {
+        QByteArray bytes = EncodeCp1251(text);
+        if (Utf8Shape(bytes) != TUtf8Shape::Utf8)
+            return bytes;
+    }
     return QByteArray(kUtf8Bom) + text.toUtf8();
 }

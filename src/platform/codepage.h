@@ -23,6 +23,10 @@ QByteArray EncodeCp866(QStringView text, bool *ok = nullptr);
 // How the bytes of a list file are to be read.
 enum class TTextEncoding { Cp1251, Utf8 };
 
+// Whether bytes are plain ASCII, valid UTF-8 with other characters, or not UTF-8 at all.
+enum class TUtf8Shape { Ascii, Utf8, Invalid };
+TUtf8Shape Utf8Shape(QByteArrayView bytes);
+
 // Utf8 when the bytes start with a UTF-8 byte-order mark or are valid UTF-8 holding non-ASCII
 // bytes; Cp1251 otherwise (plain ASCII included).
 TTextEncoding DetectListEncoding(QByteArrayView bytes);
@@ -32,8 +36,8 @@ QString DecodeText(TTextEncoding encoding, QByteArrayView bytes);
 
 // Whole list text (BOM stripped, detection as above) as one string.
 QString DecodeListText(QByteArrayView bytes);
-// Windows-1251 when every character fits, else UTF-8 with a byte-order mark. Line ends are the
-// caller's (lists use CR LF).
+// Windows-1251 when every character fits and the bytes would not be taken for UTF-8, else UTF-8
+// with a byte-order mark. Line ends are the caller's (lists use CR LF).
 QByteArray EncodeListText(QStringView text);
 
 // The UTF-8 byte-order mark.

@@ -156,5 +156,7 @@ QString TListPaths::Relative(const QString &path) const
         out[0] = out[1] = u'.', out[2] = u'\\';
     for (qsizetype i = base; i < path.size(); ++i)
         *out++ = path[i] == u'/' ? QChar(u'\\') : path[i];
-    return result.isEmpty() ? QStringLiteral(".\\") : result;
+    // Never write a value that would read back as something else: an empty one, or one that
+    // looks like a drive letter ("c:x" in the list's folder).
+    return result.isEmpty() || IsForeignPath(result) ? QStringLiteral(".\\") + result : result;
 }

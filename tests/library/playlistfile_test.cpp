@@ -381,6 +381,15 @@ TEST(SavePlaylist, LateUnrepresentableTextRestartsALargeSaveInUtf8)
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.pl"});
 }
 
+TEST(SavePlaylist, Windows1251BytesThatWouldReadAsUtf8AreWrittenAsUtf8)
+{
+    TArtistColl artists;
+    artists.Add().Name = "Рђ"; // Windows-1251 D0 90: valid UTF-8 for "А"
+    const QByteArray text = PlaylistText(artists, {}, kList);
+    EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF")) << text.toHex().constData();
+    EXPECT_EQ(Read(text)->Artists[0].Name, "Рђ");
+}
+
 TEST(SavePlaylist, FailedSaveKeepsTheOldFile)
 {
     TTempFolder folder;

@@ -107,4 +107,5 @@ TEST(ListEncoding, DecodesAndEncodesWholeTexts)
     EXPECT_EQ(DecodeListText("\xDF"), u"Я");
     EXPECT_EQ(EncodeListText(u"Я\r\n"), "\xDF\r\n");
     EXPECT_EQ(EncodeListText(u"Я日"), "\xEF\xBB\xBF\xD0\xAF\xE6\x97\xA5");
+    EXPECT_EQ(EncodeListText(u"Рђ"), "\xEF\xBB\xBF\xD0\xA0\xD1\x92"); // D0 90 reads as UTF-8
 }

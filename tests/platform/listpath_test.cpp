@@ -63,6 +63,7 @@ TEST(ListPaths, WritesPathsRelativeToTheListFolder)
         {"\\\\server\\x.mp3", "\\\\server\\x.mp3"},
         {"relative.mp3", "relative.mp3"},
         {"/lorvanta-nowhere/Disc/x.mp3", "..\\Disc\\x.mp3"}, // case matters on Linux
+        {"/lorvanta-nowhere/disc/c:x.mp3", ".\\c:x.mp3"},      // not a drive letter
     };
     for (const auto &c : cases)
         EXPECT_EQ(paths.Relative(c.Path), c.Expected) << c.Path.toStdString();
@@ -75,6 +76,7 @@ TEST(ListPaths, WrittenPathsReadBackUnchanged)
         "/lorvanta-nowhere/disc/a/b/c.mp3", "/lorvanta-nowhere/other/c.mp3", "/c.mp3",
         "/lorvanta-nowhere/disc", "/lorvanta-nowhere/disc/", "/lorvanta-nowhere/disc/ph/",
         "E:\\Музыка\\x.mp3", QString::fromUtf16(u"/lorvanta-nowhere/disc/Песни/Утро.mp3"),
+        "/lorvanta-nowhere/disc/c:x.mp3",
     };
     for (const QString &path : samples)
         EXPECT_EQ(paths.Expand(paths.Relative(path)), path) << path.toStdString();
