@@ -4,6 +4,7 @@
 #include "platform/listpath.h"
 #include "settings/mainsettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -52,4 +53,11 @@ bool IsOnOpticalDisc(const QString &folder)
 {
     const QByteArray type = QStorageInfo(folder).fileSystemType().toLower();
     return type == "iso9660" || type == "udf";
+}
+
+QString InvokedProgramFile(const QString &argv0)
+{
+    if (argv0.contains('/'))
+        return QFileInfo(argv0).absoluteFilePath();
+    return QCoreApplication::applicationFilePath();
 }

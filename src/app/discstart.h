@@ -20,3 +20,8 @@ TDiscList FindDiscList(const QString &programFile);
 
 // True when folder lies on a volume of an optical disc's file system (iso9660 or udf).
 bool IsOnOpticalDisc(const QString &folder);
+
+// The program file as it was started (argv0): a link to the program placed beside a disc's list
+// stands for the program on that disc. A bare name (found through PATH) gives the program's
+// own file.
+QString InvokedProgramFile(const QString &argv0);

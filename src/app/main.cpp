@@ -1,6 +1,7 @@
 // The program: one main window, the real prompt, the general error handler, and a clean close on
 // SIGTERM and SIGINT so that the settings are written.
 
+#include "app/discstart.h"
 #include "app/errorreport.h"
 #include "app/mainf.h"
 #include "app/qtprompt.h"
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
 
     TMainFOptions options;
     const QStringList arguments = app.arguments();
+    options.ProgramFile = InvokedProgramFile(arguments.value(0));
     if (arguments.size() > 1)
         options.InitialList = QFileInfo(arguments[1]).absoluteFilePath();
 

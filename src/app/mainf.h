@@ -3,11 +3,12 @@
 // the flat play list, the player and the list identity, builds the menus and actions, and wires
 // the parts: play control (playback/playcontrol.h), the content pages (views/), the settings
 // (settings/). Its own work is split by concern over several files:
-//   mainf.cpp          construction, window events, close query, the pages
-//   mainf_actions.cpp  actions, menus, pop-up menu, tool bar
+//   mainf.cpp          construction, layout, the pages, window events
+//   mainf_actions.cpp  actions, menus, pop-up menu
 //   mainf_startup.cpp  start-up (FormCreate) and shutdown (FormDestroy)
 //   mainf_tree.cpp     RebuildList, UpdateNodeCaptions, tree commands, the content scan
-//   mainf_lists.cpp    the list loaders and Open, Save, Save As, the dialogs
+//   mainf_lists.cpp    the list loaders, Open, Save, Save As, the close query, the dialogs
+// What the transport asks of the window is answered by TMainPlayHost (playhost.h).
 
 #include "library/expandedsong.h"
 #include "library/model.h"

@@ -2,6 +2,7 @@
 
 #include "app/discstart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,4 +48,16 @@ TEST(DiscStartTest, TemporaryFolderIsNoOpticalDisc)
 {
     QTemporaryDir dir;
     EXPECT_FALSE(IsOnOpticalDisc(dir.path()));
+}
+
+TEST(DiscStartTest, ProgramStartedThroughALinkBelongsToTheLinksFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(), dir.filePath("lorvanta")));
+    EXPECT_EQ(InvokedProgramFile(dir.filePath("lorvanta")), dir.path() + "/lorvanta");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(InvokedProgramFile("./lorvanta"), dir.path() + "/lorvanta");
+    QDir::setCurrent(previous);
+    EXPECT_EQ(InvokedProgramFile("lorvanta"), QCoreApplication::applicationFilePath());
 }
