@@ -174,6 +174,12 @@ void TMainF::PageControl1Change()
 
 void TMainF::closeEvent(QCloseEvent *event)
 {
+    if (fReadingList) {
+        // The reader fills the library right now; the window closes once it has finished.
+        fCloseAfterRead = true;
+        event->ignore();
+        return;
+    }
     if (!fSkipCloseQuery && !fShutDown) {
         bool mayClose = false;
         RunReporting(this, [&] { mayClose = FormCloseQuery(); });

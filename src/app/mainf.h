@@ -190,4 +190,6 @@ private:
     bool fDecoderLoaded = false;
     bool fSkipCloseQuery = false;
     bool fShutDown = false;
+    bool fReadingList = false;   // a list is being read: events run, but the window must stay
+    bool fCloseAfterRead = false; // a close arrived meanwhile
 };

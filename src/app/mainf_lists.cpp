@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMetaObject>
+#include <utility>
 
 void TMainF::LoadList(const QString &fileName, int listType)
 {
@@ -37,8 +39,12 @@ void TMainF::LoadPlaylist(const QString &fileName)
     Settings.PlaylistType = OwnListType;
     ListFileName = fileName;
     // The window repaints while a long list loads, but takes no commands meanwhile.
+    fReadingList = true;
     ::LoadPlaylist(fileName, Artists, DiscPaths,
                    [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    fReadingList = false;
+    if (std::exchange(fCloseAfterRead, false))
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     RebuildList();
     SetFileInfoEnabled(true);
     SetBoundList(fileName, OwnListType);

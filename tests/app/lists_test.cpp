@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaObject>
+#include <QCoreApplication>
 
 namespace {
 
@@ -275,4 +277,16 @@ TEST_F(ListCommandsTest, OnlyAnOwnListLoadEmptiesTheCoverCache)
     Open(ownList, 1);
     EXPECT_TRUE(window->CoverCache.IsEmpty());
     EXPECT_EQ(window->PlayControl().PanelText(8), QString()); // "Загрузка..." is gone
+}
+
+TEST_F(ListCommandsTest, CloseArrivingWhileAListIsReadWaitsForTheRead)
+{
+    // The signal close is delivered by the events the reader lets run between albums.
+    QMetaObject::invokeMethod(window.get(), [this] { window->CloseWithoutQuery(); },
+                              Qt::QueuedConnection);
+    Open(ownList, 1);
+    EXPECT_EQ(window->Artists.Count(), 2);
+    EXPECT_FALSE(StoredInteger("PlayOnRun")); // not yet closed
+    QCoreApplication::processEvents();
+    EXPECT_EQ(StoredText("PlayingStr"), "воспроизведение"); // closed, settings written
 }
