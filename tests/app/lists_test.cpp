@@ -259,16 +259,6 @@ TEST(QtPromptTest, FiltersBecomeQtNameFilters)
     EXPECT_EQ(QtNameFilters("Only a description"), QStringList());
 }
 
-TEST(ListTypeTest, ByExtensionInAnyLetterCase)
-{
-    EXPECT_EQ(ListTypeOfFile("/a/b.Pl"), OwnListType);
-    EXPECT_EQ(ListTypeOfFile("x.m3U"), M3UListType);
-    EXPECT_EQ(ListTypeOfFile("x.mp1"), SoundFileType);
-    EXPECT_EQ(ListTypeOfFile("x.MP2"), SoundFileType);
-    EXPECT_EQ(ListTypeOfFile("x.mp4"), UnknownListType);
-    EXPECT_EQ(ListTypeOfFile("pl"), UnknownListType);
-}
-
 TEST_F(ListCommandsTest, OnlyAnOwnListLoadEmptiesTheCoverCache)
 {
     window->CoverCache.Add();
