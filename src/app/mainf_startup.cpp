@@ -68,11 +68,15 @@ QString TMainF::ChooseInitialList()
     }
     if (fOptions.InitialList.isEmpty() || fOptions.InitialList == listName)
         return listName;
-    // Another list than the remembered one: it starts afresh and belongs to no disc.
+    // Another list than the remembered one: it starts afresh and belongs to no disc. A file of
+    // no known kind opens nothing, as in Open.
     DiskID = NoDiskID;
     Settings.SongIndex = 0;
     Settings.SongPicIdx = 0;
-    Settings.PlaylistType = ListTypeOfFile(fOptions.InitialList);
+    const int listType = ListTypeOfFile(fOptions.InitialList);
+    if (listType == UnknownListType)
+        return QString();
+    Settings.PlaylistType = listType;
     return fOptions.InitialList;
 }
 

@@ -219,3 +219,14 @@ TEST_F(MainFTest, UnreadableAboutFileIsReportedAndItsPageStaysEmpty)
     EXPECT_TRUE(window->InfoTS->InfoRE->toPlainText().isEmpty());
     EXPECT_EQ(window->ExpandedSongs.Count(), 1); // the rebuild went on
 }
+
+TEST_F(MainFTest, CommandLineFileOfNoKnownKindOpensNothing)
+{
+    WriteStandardList("prog/Rock.pl");
+    TMainFOptions options = Options();
+    options.InitialList = Write("notes.txt", "a.mp3\r\n");
+    Start(options);
+    EXPECT_TRUE(window->ExpandedSongs.IsEmpty());
+    Stop();
+    EXPECT_EQ(StoredInteger("PlaylistType"), 0);
+}
