@@ -18,6 +18,8 @@ public:
     void setDraining(bool draining) { draining_ = draining; }
     // The sample being heard at `nowNs`; never less than an earlier answer since reset().
     int64_t heard(int64_t nowNs);
+    // The sample after the last one handed to the device.
+    int64_t handedOverEnd() const { return start_ + delivered_; }
     // When the last frame handed over will have been played; 0 before any delivery.
     int64_t playedOutAtNs() const;
     // When the device first took audio since reset(); 0 before that.

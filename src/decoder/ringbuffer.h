@@ -1,6 +1,8 @@
 #pragma once
 // Single-producer single-consumer ring of 16-bit samples between the decoding thread (writer) and
-// the sound device's callback (reader). Neither side locks; clear() needs both sides held off.
+// the sound device's callback (reader). Neither side locks; clear() and unread() need both sides
+// held off. The writer leaves the last `kept` samples read intact, so that the reader can step
+// back over audio the device took but has not played yet.
 
 #include <algorithm>
 #include <atomic>
@@ -12,9 +14,11 @@ namespace mpegdll {
 
 class RingBuffer {
 public:
-    explicit RingBuffer(size_t capacity) : data_(capacity) {}
+    explicit RingBuffer(size_t capacity, size_t kept = 0) : data_(capacity + kept), capacity_(capacity)
+    {
+    }
 
-    size_t capacity() const { return data_.size(); }
+    size_t capacity() const { return capacity_; }
     size_t readable() const
     {
         return static_cast<size_t>(written_.load(std::memory_order_acquire) -
@@ -29,8 +33,8 @@ public:
     // The contiguous free space the writer may fill now; commit() what it filled.
     int16_t *writeSpan(size_t &count)
     {
-        const size_t at = written_.load(std::memory_order_relaxed) % capacity();
-        count = std::min(writable(), capacity() - at);
+        const size_t at = written_.load(std::memory_order_relaxed) % data_.size();
+        count = std::min(writable(), data_.size() - at);
         return data_.data() + at;
     }
     void commit(size_t count) { written_.fetch_add(count, std::memory_order_release); }
@@ -39,11 +43,20 @@ public:
     size_t read(int16_t *out, size_t count)
     {
         const size_t n = std::min(count, readable());
-        const size_t at = read_.load(std::memory_order_relaxed) % capacity();
-        const size_t first = std::min(n, capacity() - at);
+        const size_t at = read_.load(std::memory_order_relaxed) % data_.size();
+        const size_t first = std::min(n, data_.size() - at);
         std::copy_n(data_.data() + at, first, out);
         std::copy_n(data_.data(), n - first, out + first);
         read_.fetch_add(n, std::memory_order_release);
+        return n;
+    }
+
+    // Makes up to `count` of the samples read last readable again; the number made readable.
+    size_t unread(size_t count)
+    {
+        const uint64_t read = read_.load(std::memory_order_relaxed);
+        const size_t n = static_cast<size_t>(std::min<uint64_t>({count, read, kept()}));
+        read_.store(read - n, std::memory_order_release);
         return n;
     }
 
@@ -54,7 +67,10 @@ public:
     }
 
 private:
+    size_t kept() const { return data_.size() - capacity_; }
+
     std::vector<int16_t> data_;
+    size_t capacity_;
     std::atomic<uint64_t> written_{0};
     std::atomic<uint64_t> read_{0};
 };

@@ -49,9 +49,12 @@ void Session::stop()
 
 void Session::pause()
 {
+    {
+        // First, so that the thread never takes the output's step back for the end of the audio.
+        std::lock_guard lock(mutex_);
+        paused_ = true;
+    }
     pauseOutput(true); // outside mutex_: the device lock comes first
-    std::lock_guard lock(mutex_);
-    paused_ = true;
 }
 
 void Session::resume()

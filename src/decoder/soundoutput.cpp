@@ -1,10 +1,20 @@
 #include "decoder/soundoutput.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace mpegdll {
 namespace {
+
+// SDL's PulseAudio backend asks the server to hold one device buffer, and the server then asks
+// for audio in quarters of that: some 300 wake-ups a second with buffers small enough for exact
+// positions. A longer buffer on the server's side, which libpulse takes from the environment,
+// cuts the wake-ups to a few dozen while the callback keeps its small buffer; the position clock
+// counts the server's buffer as latency.
+constexpr const char *kPulseLatencyVariable = "PULSE_LATENCY_MSEC";
+constexpr int kPulseLatencyMs = 100;
 
 // A device buffer of about 25 ms (a power of two frames): small enough for exact positions.
 Uint16 bufferFramesFor(int rate)
@@ -13,6 +23,32 @@ Uint16 bufferFramesFor(int rate)
     while (frames * 2 <= rate / 40)
         frames *= 2;
     return frames;
+}
+
+bool talksToPulseAudio()
+{
+    const char *driver = SDL_GetCurrentAudioDriver();
+    return driver && std::strcmp(driver, "pulseaudio") == 0;
+}
+
+// The server's buffer in ms as libpulse will ask for it: the user's setting where there is one.
+int pulseLatencyMs()
+{
+    const char *value = std::getenv(kPulseLatencyVariable);
+    return value ? std::atoi(value) : kPulseLatencyMs;
+}
+
+SDL_AudioDeviceID openDevice(const char *name, const SDL_AudioSpec &want, SDL_AudioSpec &have)
+{
+    // Set only while the stream connects, so that no other stream of the process (or a program
+    // it starts) inherits it.
+    const bool ownLatency = talksToPulseAudio() && !std::getenv(kPulseLatencyVariable);
+    if (ownLatency)
+        setenv(kPulseLatencyVariable, std::to_string(kPulseLatencyMs).c_str(), 0);
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(name, 0, &want, &have, 0);
+    if (ownLatency)
+        unsetenv(kPulseLatencyVariable);
+    return device;
 }
 
 bool initSdlAudio()
@@ -54,7 +90,8 @@ bool SoundOutput::open(int rate, int channels, int deviceNumber)
     want.samples = bufferFramesFor(rate);
     want.callback = &SoundOutput::callback;
     want.userdata = this;
-    device_ = SDL_OpenAudioDevice(name, 0, &want, &spec_, 0);
+    device_ = openDevice(name, want, spec_);
+    latencyFrames_ = latencyFramesFor(spec_, talksToPulseAudio() ? pulseLatencyMs() : 0);
     return device_ != 0;
 }
 
@@ -72,11 +109,19 @@ bool SoundOutput::lost() const
     return device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED;
 }
 
+int latencyFramesFor(const SDL_AudioSpec &spec, int serverMs)
+{
+    // SDL keeps the buffer it hands on; the server holds its own buffer, or else one more of SDL's
+    // (a setting libpulse cannot read leaves the server's buffer at SDL's size).
+    const int server = serverMs > 0 ? static_cast<int>(int64_t{serverMs} * spec.freq / 1000)
+                                    : spec.samples;
+    return spec.samples + server;
+}
+
 void SoundOutput::resetClock(int64_t startSample)
 {
     std::lock_guard lock(clockMutex_);
-    // SDL keeps the buffer it hands to the server, and the server one more.
-    clock_.reset(startSample, spec_.freq, spec_.samples, 2 * spec_.samples);
+    clock_.reset(startSample, spec_.freq, spec_.samples, latencyFrames_);
 }
 
 void SoundOutput::attach(RingBuffer *ring, int64_t startSample, std::function<void()> onSpace)
@@ -92,14 +137,22 @@ void SoundOutput::attach(RingBuffer *ring, int64_t startSample, std::function<vo
 void SoundOutput::pause()
 {
     SDL_PauseAudioDevice(device_, 1);
-    setDraining(true);
+    // What the device still holds plays out, but the run goes on from the sample heard now: the
+    // ring steps back over the rest, so the resume loses nothing.
+    SDL_LockAudioDevice(device_);
+    const int64_t at = heard();
+    int64_t end = 0;
+    {
+        std::lock_guard lock(clockMutex_);
+        end = clock_.handedOverEnd();
+    }
+    const size_t channels = spec_.channels;
+    const size_t stepped = ring_->unread(static_cast<size_t>(end - at) * channels);
+    resetClock(end - static_cast<int64_t>(stepped / channels));
+    SDL_UnlockAudioDevice(device_);
 }
 
-void SoundOutput::resume()
-{
-    setDraining(false);
-    SDL_PauseAudioDevice(device_, 0);
-}
+void SoundOutput::resume() { SDL_PauseAudioDevice(device_, 0); }
 
 void SoundOutput::restartAt(int64_t startSample, const std::function<void()> &change)
 {

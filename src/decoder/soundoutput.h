@@ -30,6 +30,8 @@ public:
     // Plays `ring` from `startSample` on; `onSpace` runs (on the audio thread) when the ring has
     // room for a refill or has run empty. The device plays until pause() or close().
     void attach(RingBuffer *ring, int64_t startSample, std::function<void()> onSpace);
+    // Stops taking audio; the position stays at the sample being heard, which is where resume()
+    // goes on.
     void pause();
     void resume();
     // Runs `change` while the callback is held off, with the position restarting at startSample.
@@ -40,7 +42,8 @@ public:
     int64_t heard();
     int64_t playedOutAtNs();
     int64_t firstDeliveryNs();
-    int bufferFrames() const { return spec_.samples; }
+    // Frames from the callback's hand-over until they are heard.
+    int latencyFrames() const { return latencyFrames_; }
 
 private:
     static void callback(void *self, Uint8 *stream, int len);
@@ -49,11 +52,16 @@ private:
 
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
+    int latencyFrames_ = 0;
     RingBuffer *ring_ = nullptr;     // set and cleared with the callback held off
     std::function<void()> onSpace_;  // likewise
     std::mutex clockMutex_;          // guards clock_ between the callback and the callers
     PositionClock clock_;
 };
+
+// Frames from the callback's hand-over until they are heard, for a device of `spec` behind a sound
+// server holding `serverMs` (0: one more buffer of the device's size).
+int latencyFramesFor(const SDL_AudioSpec &spec, int serverMs);
 
 // Nanoseconds of the steady clock.
 int64_t nowNs();

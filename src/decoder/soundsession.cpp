@@ -6,7 +6,8 @@
 namespace mpegdll {
 namespace {
 
-// About a third of a second of audio at 44.1 kHz; refilled when half of it has been played.
+// About a third of a second of audio at 44.1 kHz; refilled when half of it has been played. The
+// ring also keeps what the device took but has not played yet, for a pause to step back over.
 constexpr size_t kRingFrames = 16384;
 // Time allowed after the estimated play-out before the end is announced: the end byte must never
 // come before the last sample has been heard.
@@ -18,7 +19,8 @@ constexpr auto kDevicePoll = std::chrono::milliseconds(100);
 
 SoundSession::SoundSession(const SessionParams &params, SoundOutput &output)
     : Session(params), output_(output),
-      ring_(kRingFrames * static_cast<size_t>(params.stream->info().channels))
+      ring_(kRingFrames * static_cast<size_t>(params.stream->info().channels),
+            static_cast<size_t>(output.latencyFrames() * params.stream->info().channels))
 {
 }
 

@@ -58,4 +58,13 @@ TEST(PositionClock, DrainingPlaysOutEverythingHandedOver)
     EXPECT_EQ(clock.playedOutAtNs(), 40 * kMs);
 }
 
+TEST(PositionClock, KnowsTheEndOfWhatWasHandedOver)
+{
+    auto clock = startedClock();
+    EXPECT_EQ(clock.handedOverEnd(), 5000);
+    clock.delivered(kChunk, 0);
+    clock.delivered(kChunk, 20 * kMs);
+    EXPECT_EQ(clock.handedOverEnd(), 5000 + 2 * kChunk);
+}
+
 } // namespace

@@ -103,6 +103,25 @@ TEST_F(RealTime, PauseHoldsThePositionAndResumeContinuesFromIt)
     EXPECT_GE(after - paused, 500 - 150); // the device's own latency before sound resumes
 }
 
+// The audio the device still holds at the pause is heard again after the resume, so the position
+// stops where it is rather than running on through it.
+TEST_F(RealTime, PauseStopsThePositionAtTheSampleBeingHeard)
+{
+    startPlaying("cbr128-44k-stereo.mp3");
+    sleepMs(300);
+    const int before = mpegdll().GetCurrentPos();
+    const auto pausing = Clock::now();
+    mpegdll().Pause(0);
+    const double took = msSince(pausing);
+    sleepMs(300);
+    const int paused = mpegdll().GetCurrentPos();
+    EXPECT_GE(paused, before);
+    EXPECT_LE(paused - before, took + 5);
+    mpegdll().Pause(1);
+    sleepMs(400);
+    EXPECT_GT(mpegdll().GetCurrentPos(), paused);
+}
+
 TEST_F(RealTime, SeekLandsWhereAsked)
 {
     startPlaying("cbr128-44k-stereo.mp3");

@@ -45,4 +45,35 @@ TEST(RingBuffer, WriteSpanNeverOverwritesUnreadSamples)
     EXPECT_EQ(ring.writable(), 6u);
 }
 
+TEST(RingBuffer, StepsBackOverKeptSamplesOnly)
+{
+    mpegdll::RingBuffer ring(4, 2);
+    int16_t next = 0;
+    int16_t out[4];
+    for (int round = 0; round < 3; ++round) { // the kept samples survive the writer's wrap
+        size_t room = 0;
+        int16_t *span = ring.writeSpan(room);
+        for (size_t i = 0; i < room; ++i)
+            span[i] = next++;
+        ring.commit(room);
+        ring.read(out, 3);
+    }
+    const size_t before = ring.readable();
+    EXPECT_EQ(ring.unread(5), 2u);
+    EXPECT_EQ(ring.readable(), before + 2);
+    EXPECT_EQ(ring.read(out, 1), 1u);
+    EXPECT_EQ(out[0], next - static_cast<int16_t>(before) - 2);
+}
+
+TEST(RingBuffer, NothingToStepBackOverAfterClear)
+{
+    mpegdll::RingBuffer ring(4, 4);
+    size_t room = 0;
+    ring.writeSpan(room);
+    ring.commit(2);
+    ring.clear();
+    EXPECT_EQ(ring.unread(2), 0u);
+    EXPECT_EQ(ring.readable(), 0u);
+}
+
 } // namespace
