@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -179,6 +180,9 @@ private:
     void ApplyPageVisibility();
     void ApplyAboutFile();
     void ClearMainWindowLists();
+    // Every change of Artists goes through here: the expanded list refers to the library's items,
+    // so it is emptied first and stays empty until the rebuild. load reports whether it replaced.
+    bool ReplaceLibrary(const std::function<bool(TArtistColl &)> &load);
     void SetFileInfoEnabled(bool enabled);
     void SetBoundList(const QString &fileName, int listType);
 

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <utility>
 
@@ -32,6 +33,12 @@ void TMainF::ClearMainWindowLists()
     ClipList.clear();
 }
 
+bool TMainF::ReplaceLibrary(const std::function<bool(TArtistColl &)> &load)
+{
+    ExpandedSongs.Clear();
+    return load(Artists);
+}
+
 void TMainF::LoadPlaylist(const QString &fileName)
 {
     fPlayControl->ShowHint("Загрузка...");
@@ -40,8 +47,11 @@ void TMainF::LoadPlaylist(const QString &fileName)
     ListFileName = fileName;
     // The window repaints while a long list loads, but takes no commands meanwhile.
     fReadingList = true;
-    ::LoadPlaylist(fileName, Artists, DiscPaths,
-                   [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    ReplaceLibrary([&](TArtistColl &artists) {
+        return ::LoadPlaylist(fileName, artists, DiscPaths, [] {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    });
     fReadingList = false;
     if (std::exchange(fCloseAfterRead, false))
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -53,7 +63,9 @@ void TMainF::LoadPlaylist(const QString &fileName)
 
 void TMainF::LoadM3U(const QString &fileName)
 {
-    if (!::LoadM3U(fileName, Artists))
+    // A file that is not there leaves the current list as it is.
+    if (!QFileInfo(fileName).isFile() ||
+        !ReplaceLibrary([&](TArtistColl &artists) { return ::LoadM3U(fileName, artists); }))
         return;
     // An M3U list has no companion material: nothing of the previous disc stays (clips included).
     DiscPaths = TDiscPaths();
@@ -67,7 +79,8 @@ void TMainF::LoadM3U(const QString &fileName)
 
 void TMainF::LoadSingleFile(const QString &fileName)
 {
-    if (!::LoadSingleFile(fileName, Artists))
+    if (!QFileInfo(fileName).isFile() ||
+        !ReplaceLibrary([&](TArtistColl &artists) { return ::LoadSingleFile(fileName, artists); }))
         return;
     DiscPaths = TDiscPaths();
     ListBound = false;

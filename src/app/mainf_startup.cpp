@@ -128,8 +128,10 @@ void TMainF::FormDestroy()
     Settings.Repeat = fPlayControl->RepeatTB->isChecked();
     if (SongsLst->isVisible()) // a window never shown has no width of its own to remember
         Settings.SongsListWidth = SongsLst->width();
-    ExpandedSongs.Clear();
-    Artists.Clear();
+    ReplaceLibrary([](TArtistColl &artists) {
+        artists.Clear();
+        return true;
+    });
     PhotoList.clear();
     PhotoFolders.clear();
     ClipList.clear();

@@ -5,9 +5,16 @@
 
 #include <exception>
 
+void TExpandedSong::Refer(const TArtistItem &artist, const TAlbItem &album, const TSongItem &song)
+{
+    fArtist = &artist;
+    fAlbum = &album;
+    fSong = &song;
+}
+
 bool TExpandedSong::Play()
 {
-    const QString existing = FindExistingFile(File);
+    const QString existing = FindExistingFile(File());
     if (existing.isEmpty())
         return false;
     bool started = false;
@@ -29,7 +36,7 @@ bool TExpandedSong::Play()
 
 void TExpandedSong::MP3TagInfo(TMP3TagInfo &info) const
 {
-    const QString existing = FindExistingFile(File);
+    const QString existing = FindExistingFile(File());
     if (existing.isEmpty())
         return;
     ReadID3v1Tag(existing, info);
@@ -54,16 +61,7 @@ void FlattenLibrary(const TArtistColl &artists, TExpandedSongColl &expanded, TSo
                 entry.MPEGPlayer = player;
                 entry.Node = nodeFor ? nodeFor(artist.Index(), album.Index(), song.Index())
                                      : nullptr;
-                entry.AlbumPicture = album.Picture;
-                entry.File = song.File;
-                entry.Text = song.Text;
-                entry.History = artist.History;
-                entry.Retsenzia = album.Retsenzia;
-                entry.Title = song.Title;
-                entry.Artist = artist.Name;
-                entry.Album = album.Name;
-                entry.Year = album.Year;
-                entry.Comment = song.Comment;
+                entry.Refer(artist, album, song);
             }
         }
     }

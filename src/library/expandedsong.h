@@ -35,21 +35,28 @@ protected:
     ~TSongNode() = default;
 };
 
+// Refers to its song, album and artist items instead of copying their texts (a library of
+// 100,000 songs would keep a million strings twice). It must never outlive those items: whoever
+// clears or replaces the library empties the expanded list first.
 class TExpandedSong : public TCollectionItem<TExpandedSong> {
 public:
     TSongPlayer *MPEGPlayer = nullptr; // not owned
     bool Played = false;
     TSongNode *Node = nullptr; // not owned
-    QString AlbumPicture;
-    QString File;
-    QString Text;
-    QString History;
-    QString Retsenzia;
-    QString Title;
-    QString Artist;
-    QString Album;
-    QString Year;
-    QString Comment;
+
+    // Makes this record stand for song of album of artist.
+    void Refer(const TArtistItem &artist, const TAlbItem &album, const TSongItem &song);
+
+    const QString &AlbumPicture() const { return fAlbum->Picture; }
+    const QString &File() const { return fSong->File; }
+    const QString &Text() const { return fSong->Text; }
+    const QString &History() const { return fArtist->History; }
+    const QString &Retsenzia() const { return fAlbum->Retsenzia; }
+    const QString &Title() const { return fSong->Title; }
+    const QString &Artist() const { return fArtist->Name; }
+    const QString &Album() const { return fAlbum->Name; }
+    const QString &Year() const { return fAlbum->Year; }
+    const QString &Comment() const { return fSong->Comment; }
 
     // Opens File in the player and starts it; false when the file is missing or the player fails
     // (the failure is swallowed). The node is selected whenever the file exists.
@@ -58,6 +65,11 @@ public:
     // Fills info from the file's tag and the player's open stream; untouched when File is missing.
     // Player errors propagate to the caller.
     void MP3TagInfo(TMP3TagInfo &info) const;
+
+private:
+    const TArtistItem *fArtist = nullptr;
+    const TAlbItem *fAlbum = nullptr;
+    const TSongItem *fSong = nullptr;
 };
 using TExpandedSongColl = TCollection<TExpandedSong>;
 

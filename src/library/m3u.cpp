@@ -170,7 +170,7 @@ QByteArray M3UText(const TExpandedSongColl &songs)
 {
     return ListText([&](TListTextSink &sink) {
         for (const TExpandedSong &song : songs) {
-            sink.Text(song.File);
+            sink.Text(song.File());
             sink.EndLine();
         }
     });

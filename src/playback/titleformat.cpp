@@ -25,15 +25,15 @@ std::optional<QString> CaptionValue(QChar letter, const TTitleContext &context,
     if (letter == u'n')
         return QString::number(context.SongIndex + 1);
     switch (letter.toUpper().unicode()) {
-    case u'A': return song.Album;
-    case u'C': return song.Comment;
-    case u'F': return song.File;
-    case u'I': return song.Artist;
+    case u'A': return song.Album();
+    case u'C': return song.Comment();
+    case u'F': return song.File();
+    case u'I': return song.Artist();
     case u'L': return context.LengthText;
     case u'M': return mode;
-    case u'S': return song.Title;
+    case u'S': return song.Title();
     case u'T': return ProgramTitle;
-    case u'Y': return song.Year;
+    case u'Y': return song.Year();
     default: return std::nullopt;
     }
 }

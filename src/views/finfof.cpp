@@ -80,17 +80,17 @@ QLayout *TFInfoF::CreateButtons()
 void TFInfoF::Fill(const TExpandedSong &song, const QString &currentPicture)
 {
     fSong = &song;
-    PlsTitle->setText(song.Title);
-    PlsArtist->setText(song.Artist);
-    PlsAlbum->setText(song.Album);
-    PlsYear->setText(song.Year);
-    PlsComment->setText(song.Comment);
-    FName->setText(song.File);
-    AlbPicFile->setText(song.AlbumPicture);
+    PlsTitle->setText(song.Title());
+    PlsArtist->setText(song.Artist());
+    PlsAlbum->setText(song.Album());
+    PlsYear->setText(song.Year());
+    PlsComment->setText(song.Comment());
+    FName->setText(song.File());
+    AlbPicFile->setText(song.AlbumPicture());
     PicFile->setText(currentPicture);
-    TextFile->setText(song.Text);
-    RecFile->setText(song.Retsenzia);
-    HistFile->setText(song.History);
+    TextFile->setText(song.Text());
+    RecFile->setText(song.Retsenzia());
+    HistFile->setText(song.History());
 }
 
 void TFInfoF::MP3TagBtnClick() { ShowSongProperties(this, fSong); }

@@ -28,14 +28,14 @@ void CentreOnScreen(QDialog &dialog, QWidget *parent)
 // reported and leaves the dialog as it was created.
 void FillTechnicalInfo(TID3TagInfoF &dialog, QWidget *parent, const TExpandedSong &song)
 {
-    if (!ExistingFile(song.File)) {
-        dialog.FillMissingFile(song.File);
+    if (!ExistingFile(song.File())) {
+        dialog.FillMissingFile(song.File());
         return;
     }
     try {
         TMP3TagInfo info;
         song.MP3TagInfo(info);
-        dialog.Fill(song.File, info);
+        dialog.Fill(song.File(), info);
     } catch (const std::exception &error) {
         Prompt().Message(parent, TPrompt::TKind::Error, QString::fromUtf8(error.what()),
                          TPrompt::TButtons::Ok);

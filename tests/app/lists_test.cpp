@@ -105,6 +105,30 @@ TEST_F(ListCommandsTest, MissingFilesLeaveTheCurrentListForM3UAndSoundFiles)
     EXPECT_EQ(window->ExpandedSongs.Count(), 6);
 }
 
+TEST_F(ListCommandsTest, ASongEndingWhileAListLoadsNeverReachesTheReleasedLibrary)
+{
+    Open(ownList, 1);
+    window->PlayControl().SelectSong(4, true);
+    const QString other = WriteList("lists/other.pl", {{"Red", {{"Late", {"v", "w", "x", "y", "z"}}}}});
+    // The reader lets events run before each album: the song's end is handled in the middle of
+    // the load, when the old library is gone and the new one is not yet flattened.
+    bool handled = false;
+    QMetaObject::invokeMethod(
+        window.get(),
+        [&] {
+            window->PlayControl().NextTBClick();
+            EXPECT_EQ(window->CurrentSong(), nullptr);
+            handled = true;
+        },
+        Qt::QueuedConnection);
+    window->LoadPlaylist(other);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(SongTitles(), QStringList({"v", "w", "x", "y", "z"}));
+    ASSERT_NE(window->CurrentSong(), nullptr); // the end found no song: the position stayed
+    EXPECT_EQ(window->CurrentSong()->Title(), "z");
+    EXPECT_EQ(window->CurrentSong()->Artist(), "Red");
+}
+
 TEST_F(ListCommandsTest, SaveAsAddsTheExtensionOnlyWhenMissing)
 {
     Open(ownList, 1);

@@ -151,7 +151,7 @@ QStringList MainFTest::SongTitles() const
 {
     QStringList titles;
     for (const TExpandedSong &song : window->ExpandedSongs)
-        titles << song.Title;
+        titles << song.Title();
     return titles;
 }
 

@@ -119,11 +119,15 @@ TEST(LoadSingleFile, OneSongNamedByTheFile)
 
 TEST(SaveM3U, FullPathsWithCrLf)
 {
+    TArtistColl artists;
+    TSongColl &files = artists.Add().Albums.Add().Songs;
+    files.Add().File = "/music/01.mp3";
+    files.Add().File = "E:\\x.mp3";
     TExpandedSongColl songs;
-    songs.Add().File = "/music/01.mp3";
-    songs.Add().File = "E:\\x.mp3";
+    FlattenLibrary(artists, songs, nullptr, {});
     EXPECT_EQ(M3UText(songs), "/music/01.mp3\r\nE:\\x.mp3\r\n");
-    songs.Add().File = "/music/Ω.mp3";
+    files.Add().File = "/music/Ω.mp3";
+    FlattenLibrary(artists, songs, nullptr, {});
     EXPECT_EQ(M3UText(songs), "\xEF\xBB\xBF/music/01.mp3\r\nE:\\x.mp3\r\n/music/\xCE\xA9.mp3\r\n");
     TTempFolder folder;
     SaveM3U(folder.Path("list.m3u"), songs);

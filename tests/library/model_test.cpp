@@ -1,4 +1,5 @@
 #include "library/expandedsong.h"
+#include "onesong.h"
 #include "library/model.h"
 
 #include "fixtures.h"
@@ -87,23 +88,23 @@ TEST(FlattenLibrary, OneRecordPerSongInTreeOrder)
     TFakePlayer player;
     TFakeNode nodes[3];
     TExpandedSongColl expanded;
-    expanded.Add().Title = "stale";
+    expanded.Add(); // a stale record: the flattening starts afresh
     FlattenLibrary(artists, expanded, &player, [&](int artist, int album, int song) {
         EXPECT_EQ(album, 0);
         return &nodes[artist == 0 ? song : 2];
     });
     ASSERT_EQ(expanded.Count(), 3);
     EXPECT_EQ(CountSongs(artists), 3);
-    EXPECT_EQ(expanded[0].Title, "First 0");
-    EXPECT_EQ(expanded[1].Title, "First 1");
-    EXPECT_EQ(expanded[2].Title, "Second 0");
+    EXPECT_EQ(expanded[0].Title(), "First 0");
+    EXPECT_EQ(expanded[1].Title(), "First 1");
+    EXPECT_EQ(expanded[2].Title(), "Second 0");
     EXPECT_EQ(expanded[2].Index(), 2);
-    EXPECT_EQ(expanded[2].Artist, "Second");
-    EXPECT_EQ(expanded[2].Album, "Second album");
-    EXPECT_EQ(expanded[2].Year, "1999");
-    EXPECT_EQ(expanded[2].History, "/h/Second");
-    EXPECT_EQ(expanded[2].AlbumPicture, "/cover.jpg");
-    EXPECT_EQ(expanded[2].File, "/Second/0.mp3");
+    EXPECT_EQ(expanded[2].Artist(), "Second");
+    EXPECT_EQ(expanded[2].Album(), "Second album");
+    EXPECT_EQ(expanded[2].Year(), "1999");
+    EXPECT_EQ(expanded[2].History(), "/h/Second");
+    EXPECT_EQ(expanded[2].AlbumPicture(), "/cover.jpg");
+    EXPECT_EQ(expanded[2].File(), "/Second/0.mp3");
     EXPECT_EQ(expanded[1].Node, &nodes[1]);
     EXPECT_EQ(expanded[0].MPEGPlayer, &player);
     EXPECT_FALSE(expanded[0].Played);
@@ -116,19 +117,20 @@ class ExpandedSongPlay : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        fSong.File = fFolder.Write("Music/Song.mp3", QByteArray(200, 'x'));
+        fLibrary.item.File = fFolder.Write("Music/Song.mp3", QByteArray(200, 'x'));
         fSong.MPEGPlayer = &fPlayer;
         fSong.Node = &fNode;
     }
     TTempFolder fFolder;
     TFakePlayer fPlayer;
     TFakeNode fNode;
-    TExpandedSong fSong;
+    TOneSongLibrary fLibrary;
+    TExpandedSong &fSong = fLibrary.song;
 };
 
 TEST_F(ExpandedSongPlay, MissingFileFailsWithoutTouchingAnything)
 {
-    fSong.File = fFolder.Path("missing.mp3");
+    fLibrary.item.File = fFolder.Path("missing.mp3");
     fSong.Played = true;
     EXPECT_FALSE(fSong.Play());
     EXPECT_TRUE(fSong.Played);
@@ -140,14 +142,14 @@ TEST_F(ExpandedSongPlay, PlaysAndSelectsTheNode)
 {
     EXPECT_TRUE(fSong.Play());
     EXPECT_TRUE(fSong.Played);
-    EXPECT_EQ(fPlayer.StreamName, fSong.File);
+    EXPECT_EQ(fPlayer.StreamName, fSong.File());
     EXPECT_EQ(fPlayer.Plays, 1);
     EXPECT_EQ(fNode.Selected, 1);
 }
 
 TEST_F(ExpandedSongPlay, FindsFilesWrittenInAnotherLetterCase)
 {
-    fSong.File = fFolder.Path("MUSIC/song.MP3");
+    fLibrary.item.File = fFolder.Path("MUSIC/song.MP3");
     EXPECT_TRUE(fSong.Play());
     EXPECT_EQ(fPlayer.StreamName, fFolder.Path("Music/Song.mp3"));
 }
@@ -180,7 +182,7 @@ TEST_F(ExpandedSongPlay, TagInfoFromFileAndPlayer)
 
     TMP3TagInfo untouched;
     untouched.Title = "kept";
-    fSong.File = fFolder.Path("missing.mp3");
+    fLibrary.item.File = fFolder.Path("missing.mp3");
     fSong.MP3TagInfo(untouched);
     EXPECT_EQ(untouched.Title, "kept");
     EXPECT_EQ(untouched.FileSize, 0u);

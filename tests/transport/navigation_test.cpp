@@ -264,7 +264,7 @@ TEST_F(AlbumJumpTest, ActivationIsIgnoredDuringARebuild)
 TEST_F(AlbumJumpTest, AMissingFileChangesNothingAndTheSongPlayingGoesOn)
 {
     PlayFrom(0);
-    QFile::remove(songs[2].File);
+    QFile::remove(songs[2].File());
     SelectNode(Node(0, 2, 0));
     control->SongsLstDblClick();
     EXPECT_EQ(control->SongIndex, 0);

@@ -1,6 +1,7 @@
 // The caption language, the mode text and the mode panel's mark.
 
 #include "library/expandedsong.h"
+#include "onesong.h"
 #include "playback/titleformat.h"
 
 #include <gtest/gtest.h>
@@ -11,14 +12,13 @@ class TitleFormatTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        TExpandedSong &song = songs.Add();
-        song.Artist = QStringLiteral("Ветер");
-        song.Album = QStringLiteral("Снег");
-        song.Year = QStringLiteral("1999");
-        song.Title = QStringLiteral("Дорога");
-        song.Comment = QStringLiteral("live");
-        song.File = QStringLiteral("/disc/veter/01.mp3");
-        context.Song = &songs[0];
+        library.artist.Name = QStringLiteral("Ветер");
+        library.album.Name = QStringLiteral("Снег");
+        library.album.Year = QStringLiteral("1999");
+        library.item.Title = QStringLiteral("Дорога");
+        library.item.Comment = QStringLiteral("live");
+        library.item.File = QStringLiteral("/disc/veter/01.mp3");
+        context.Song = &library.song;
         context.LengthText = QStringLiteral("4:10");
         context.PlayerMode = 3;
         context.Modes = {QStringLiteral("открыт"), QStringLiteral("готов"),
@@ -31,7 +31,7 @@ protected:
         return FormatTitle(context).Caption;
     }
 
-    TExpandedSongColl songs;
+    TOneSongLibrary library;
     TTitleContext context;
 };
 

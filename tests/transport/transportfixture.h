@@ -48,7 +48,7 @@ public:
     bool IsRebuilding = false;
 
     void SetCaption(const QString &caption) override { Caption = caption; }
-    void ShowSongOnActivePage(const TExpandedSong &song) override { Log << "page: " + song.Title; }
+    void ShowSongOnActivePage(const TExpandedSong &song) override { Log << "page: " + song.Title(); }
     void StopClip() override { Log << QStringLiteral("stop clip"); }
     bool ClipOpen() const override { return ClipIsOpen; }
     void SeekClip(int ms) override { Log << QStringLiteral("seek clip %1").arg(ms); }
@@ -77,10 +77,14 @@ protected:
     {
         for (size_t a = 0; a < albums.size(); ++a) {
             auto *artist = new QTreeWidgetItem(&tree, {QStringLiteral("Artist%1").arg(a)});
+            TArtistItem &artistItem = library.Add();
+            artistItem.Name = QStringLiteral("Artist%1").arg(a);
             for (size_t b = 0; b < albums[a].size(); ++b) {
                 auto *album = new QTreeWidgetItem(artist, {QStringLiteral("Album%1.%2").arg(a).arg(b)});
+                TAlbItem &albumItem = artistItem.Albums.Add();
+                albumItem.Name = QStringLiteral("Album%1.%2").arg(a).arg(b);
                 for (int s = 0; s < albums[a][b]; ++s)
-                    AddSong(album, int(a), int(b));
+                    AddSong(album, artistItem, albumItem);
             }
         }
         control = std::make_unique<TPlayControl>(player, songs, tree, settings, host, window);
@@ -95,18 +99,18 @@ protected:
         };
     }
 
-    TExpandedSong &AddSong(QTreeWidgetItem *album, int artist, int albumIndex)
+    TExpandedSong &AddSong(QTreeWidgetItem *album, const TArtistItem &artist, TAlbItem &albumItem)
     {
         TExpandedSong &song = songs.Add();
+        TSongItem &item = albumItem.Songs.Add();
         const QString file = dir.filePath(QStringLiteral("%1.mp3").arg(song.Index()));
         QFile(file).open(QIODevice::WriteOnly);
         auto *node = new TTestSongNode(album, {QStringLiteral("s%1").arg(song.Index())});
         song.MPEGPlayer = &player;
         song.Node = node;
-        song.File = file;
-        song.Title = QStringLiteral("s%1").arg(song.Index());
-        song.Artist = QStringLiteral("Artist%1").arg(artist);
-        song.Album = QStringLiteral("Album%1.%2").arg(artist).arg(albumIndex);
+        item.File = file;
+        item.Title = QStringLiteral("s%1").arg(song.Index());
+        song.Refer(artist, albumItem, item);
         return song;
     }
 
@@ -139,6 +143,7 @@ protected:
 
     QTemporaryDir dir;
     TTickablePlayer player;
+    TArtistColl library; // the items songs refer to
     TExpandedSongColl songs;
     QWidget window;
     QTreeWidget tree;

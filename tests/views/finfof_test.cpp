@@ -16,16 +16,16 @@ protected:
     void SetUp() override
     {
         SongDialogTest::SetUp();
-        song.Title = "Песня";
-        song.Artist = "Исполнитель";
-        song.Album = "Альбом";
-        song.Year = "2001";
-        song.Comment = "Живьём";
-        song.File = "/disc/a/01.mp3";
-        song.AlbumPicture = "/disc/a/cover.jpg";
-        song.Text = "/disc/a/01.rtf";
-        song.Retsenzia = "/disc/a/review.txt";
-        song.History = "/disc/history.rtf";
+        item.Title = "Песня";
+        artist.Name = "Исполнитель";
+        album.Name = "Альбом";
+        album.Year = "2001";
+        item.Comment = "Живьём";
+        item.File = "/disc/a/01.mp3";
+        album.Picture = "/disc/a/cover.jpg";
+        item.Text = "/disc/a/01.rtf";
+        album.Retsenzia = "/disc/a/review.txt";
+        artist.History = "/disc/history.rtf";
     }
 };
 

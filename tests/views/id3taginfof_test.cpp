@@ -103,7 +103,7 @@ TEST_F(TechnicalDialogTest, MissingFileShowsItsNameAndNoFigures)
 
 TEST_F(TechnicalDialogTest, MissingDecoderLibraryIsReportedAndTheDialogStillOpens)
 {
-    song.File = WriteSoundFile("song.mp3", 1000, Id3v1Tag({"Song", "", "", "", "", 1}));
+    item.File = WriteSoundFile("song.mp3", 1000, Id3v1Tag({"Song", "", "", "", "", 1}));
     // The player never loaded its library: every query fails.
 
     const TShown shown = ShowProperties();

@@ -3,6 +3,7 @@
 // decoder test double, and a scripted prompt for the dialogs.
 
 #include "library/expandedsong.h"
+#include "onesong.h"
 #include "playback/mpegplayer.h"
 #include "scriptedprompt.h"
 
@@ -63,7 +64,7 @@ protected:
     // Makes path the song's file, open in the loaded player, as selecting the song leaves it.
     void OpenInPlayer(const QString &path)
     {
-        song.File = path;
+        item.File = path;
         player.LoadDecoder();
         player.SetStreamName(path);
         player.Open();
@@ -72,7 +73,10 @@ protected:
     QTemporaryDir folder;
     TScriptedPrompt prompt;
     TMPEGPlayer player;
-    TExpandedSongColl songs;
-    TExpandedSong &song = songs.Add();
+    TOneSongLibrary library;
+    TSongItem &item = library.item;
+    TArtistItem &artist = library.artist;
+    TAlbItem &album = library.album;
+    TExpandedSong &song = library.song;
     QWidget mainWindow;
 };
