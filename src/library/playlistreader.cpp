@@ -1,9 +1,10 @@
 #include "library/playlistfile.h"
 
 #include "platform/codepage.h"
+#include "platform/devicelines.h"
 #include "platform/listpath.h"
-#include "platform/textlines.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <climits>
@@ -70,8 +71,9 @@ int ParseCount(QByteArrayView text)
 
 class TPlaylistReader {
 public:
-    TPlaylistReader(QByteArrayView bytes, const QString &listFile, const TAlbumProgress &onAlbum)
-        : fEncoding(DetectListEncoding(bytes)), fCursor(WithoutBom(bytes)), fPaths(listFile),
+    TPlaylistReader(QIODevice &device, const TDeviceText &text, const QString &listFile,
+                    const TAlbumProgress &onAlbum)
+        : fEncoding(text.Encoding), fCursor(device, text.Start), fPaths(listFile),
           fOnAlbum(onAlbum)
     {
     }
@@ -257,7 +259,7 @@ private:
     }
 
     TTextEncoding fEncoding;
-    TLineCursor<QByteArrayView> fCursor;
+    TDeviceLineCursor fCursor;
     TListPaths fPaths;
     const TAlbumProgress &fOnAlbum;
     QString fScratch;
@@ -265,32 +267,42 @@ private:
 
 } // namespace
 
-void ReadPlaylist(QByteArrayView bytes, const QString &listFile, TArtistColl &artists,
-                  TDiscPaths &paths, const TAlbumProgress &onAlbum)
+namespace {
+
+void ReadPlaylistFrom(QIODevice &device, const QString &listFile, TArtistColl &artists,
+                      TDiscPaths &paths, const TAlbumProgress &onAlbum)
 {
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes = bytes.first(nul);
     artists.Clear();
     paths = TDiscPaths();
     artists.BeginUpdate();
-    TPlaylistReader(bytes, listFile, onAlbum).Read(artists, paths);
+    const TDeviceText text = ScanListText(device);
+    TPlaylistReader(device, text, listFile, onAlbum).Read(artists, paths);
     artists.EndUpdate();
+}
+
+} // namespace
+
+void ReadPlaylist(QByteArrayView bytes, const QString &listFile, TArtistColl &artists,
+                  TDiscPaths &paths, const TAlbumProgress &onAlbum)
+{
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    ReadPlaylistFrom(buffer, listFile, artists, paths, onAlbum);
 }
 
 bool LoadPlaylist(const QString &listFile, TArtistColl &artists, TDiscPaths &paths,
                   const TAlbumProgress &onAlbum)
 {
+    // The file is read in chunks while the library grows: a large list is never held whole.
     QFile file(listFile);
-    QByteArray bytes;
     const bool opened = file.open(QIODevice::ReadOnly);
+    // Read before moving: a list named relative to the current folder is found from there.
     if (opened)
-        bytes = file.readAll();
+        ReadPlaylistFrom(file, listFile, artists, paths, onAlbum);
     const bool readable = opened && file.error() == QFile::NoError;
     if (!readable)
-        bytes.clear();
-    // Read before moving: a list named relative to the current folder is found from there.
-    ReadPlaylist(bytes, listFile, artists, paths, onAlbum);
+        ReadPlaylist({}, listFile, artists, paths, onAlbum);
     QDir::setCurrent(FolderOf(listFile));
     return readable;
 }
