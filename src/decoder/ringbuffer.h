@@ -14,7 +14,8 @@ namespace mpegdll {
 
 class RingBuffer {
 public:
-    explicit RingBuffer(size_t capacity, size_t kept = 0) : data_(capacity + kept), capacity_(capacity)
+    explicit RingBuffer(size_t capacity, size_t kept = 0)
+        : data_(capacity + kept), capacity_(capacity)
     {
     }
 
