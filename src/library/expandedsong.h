@@ -40,9 +40,9 @@ protected:
 // clears or replaces the library empties the expanded list first.
 class TExpandedSong : public TCollectionItem<TExpandedSong> {
 public:
+    bool Played = false;               // first: it fits in the base's padding, 100,000 times
     TSongPlayer *MPEGPlayer = nullptr; // not owned
-    bool Played = false;
-    TSongNode *Node = nullptr; // not owned
+    TSongNode *Node = nullptr;         // not owned
 
     // Makes this record stand for song of album of artist.
     void Refer(const TArtistItem &artist, const TAlbItem &album, const TSongItem &song);
