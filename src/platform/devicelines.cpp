@@ -89,24 +89,24 @@ void TDeviceLineCursor::Back()
 
 void TDeviceLineCursor::Find()
 {
-    qint64 i = fStart;
+    qint64 i = fStart; // device position; the buffer holds it at i - fBase
     for (;;) {
-        const char *bytes = fBuffer.constData() - fBase; // indexed by device position
+        const char *bytes = fBuffer.constData();
         const qint64 end = fBase + fBuffer.size();
-        while (i < end && bytes[i] != '\n' && bytes[i] != '\r')
+        while (i < end && bytes[i - fBase] != '\n' && bytes[i - fBase] != '\r')
             ++i;
         // A line end is certain once the byte after a CR is known too.
-        if (i < end && (bytes[i] == '\n' || i + 1 < end))
+        if (i < end && (bytes[i - fBase] == '\n' || i + 1 < end))
             break;
         if (!Fill())
             break;
     }
-    const char *bytes = fBuffer.constData() - fBase;
+    const char *bytes = fBuffer.constData();
     const qint64 end = fBase + fBuffer.size();
     fAtEnd = fStart >= end;
     fLength = i - fStart;
     fNext = i + 1;
-    if (i + 1 < end && bytes[i] == '\r' && bytes[i + 1] == '\n')
+    if (i + 1 < end && bytes[i - fBase] == '\r' && bytes[i + 1 - fBase] == '\n')
         ++fNext;
 }
 
