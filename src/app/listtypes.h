@@ -1,14 +1,9 @@
 #pragma once
-// The list types the program opens and the file dialogs that choose them.
+// The file dialogs that choose the lists the program opens and saves.
+
+#include "library/listtype.h"
 
 #include <QString>
-
-// List types as "PlaylistType" stores them.
-enum TListType { OwnListType = 0, M3UListType = 1, SoundFileType = 2, UnknownListType = -1 };
-
-// The type by the file's extension, as Open's "all supported files" chooses it: ".PL" own list,
-// ".M3U" M3U list, ".MP1", ".MP2", ".MP3" sound file (any letter case); anything else unknown.
-int ListTypeOfFile(const QString &fileName);
 
 extern const QString OpenDialogFilter;
 extern const QString SaveDialogFilter;

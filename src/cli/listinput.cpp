@@ -25,18 +25,13 @@ void RequireReadableFile(const QString &path)
         throw ECliError(QStringLiteral("Не удается прочитать файл: ") + path);
 }
 
-TListKind ListKindOf(const QString &path)
+TListType ListKindOf(const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pl"))
-        return TListKind::Own;
-    if (suffix == QLatin1String("m3u"))
-        return TListKind::M3U;
-    if (suffix == QLatin1String("mp1") || suffix == QLatin1String("mp2") ||
-        suffix == QLatin1String("mp3"))
-        return TListKind::Single;
-    throw ECliError(QStringLiteral("Неизвестный тип списка (нужно .pl, .m3u, .mp1, .mp2 или .mp3): ") +
-                    path);
+    const int type = ListTypeOfFile(path);
+    if (type == UnknownListType)
+        throw ECliError(
+            QStringLiteral("Неизвестный тип списка (нужно .pl, .m3u, .mp1, .mp2 или .mp3): ") + path);
+    return TListType(type);
 }
 
 void LoadList(const QString &path, TLoadedList &list)
@@ -45,20 +40,22 @@ void LoadList(const QString &path, TLoadedList &list)
     list.type = ListKindOf(path);
     bool loaded = false;
     switch (list.type) {
-    case TListKind::Own: loaded = LoadPlaylist(path, list.artists, list.paths); break;
-    case TListKind::M3U: loaded = LoadM3U(path, list.artists); break;
-    case TListKind::Single: loaded = LoadSingleFile(path, list.artists); break;
+    case OwnListType: loaded = LoadPlaylist(path, list.artists, list.paths); break;
+    case M3UListType: loaded = LoadM3U(path, list.artists); break;
+    case SoundFileType: loaded = LoadSingleFile(path, list.artists); break;
+    case UnknownListType: break;
     }
     if (!loaded)
         throw ECliError(QStringLiteral("Не удается прочитать файл: ") + path);
 }
 
-const char *ListKindName(TListKind type)
+const char *ListKindName(TListType type)
 {
     switch (type) {
-    case TListKind::Own: return "pl";
-    case TListKind::M3U: return "m3u";
-    case TListKind::Single: return "single";
+    case OwnListType: return "pl";
+    case M3UListType: return "m3u";
+    case SoundFileType: return "single";
+    case UnknownListType: break;
     }
     return "";
 }

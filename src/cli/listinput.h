@@ -4,14 +4,13 @@
 // case). Unlike the player, which silently keeps its library, a missing, unreadable or folder
 // input is bad input here and raises ECliError.
 
+#include "library/listtype.h"
 #include "library/model.h"
 
 #include <QString>
 
-enum class TListKind { Own, M3U, Single };
-
 struct TLoadedList {
-    TListKind type = TListKind::Own;
+    TListType type = OwnListType;
     TArtistColl artists;
     TDiscPaths paths; // empty for M3U lists and single files
 };
@@ -23,10 +22,10 @@ QString AbsoluteArgPath(const QString &path);
 void RequireReadableFile(const QString &path);
 
 // The list type for a file name; ECliError for an extension the Open command does not know.
-TListKind ListKindOf(const QString &path);
+TListType ListKindOf(const QString &path);
 
 // Loads an absolute path into list (which must be fresh); ECliError on bad input.
 void LoadList(const QString &path, TLoadedList &list);
 
 // "pl", "m3u" or "single".
-const char *ListKindName(TListKind type);
+const char *ListKindName(TListType type);
