@@ -55,7 +55,13 @@ QString TMainF::ChooseInitialList()
     Settings.ReadGlobal(store);
     RunFromCD = fOptions.RunFromCD.value_or(IsOnOpticalDisc(ProgramFolder()));
     QString listName = Settings.ReadResume(store, RunFromCD);
-    if (listName.isEmpty()) {
+    if (!listName.isEmpty()) {
+        // Settings that fell back to their defaults say "own list" for any remembered list; an
+        // M3U list read as an own list would be bound and later overwritten in the wrong format.
+        const int typeByName = ListTypeOfFile(listName);
+        if (typeByName != UnknownListType)
+            Settings.PlaylistType = typeByName;
+    } else {
         const TDiscList disc = FindDiscList(fOptions.ProgramFile);
         listName = disc.ListFile;
         DiskID = disc.DiskID;

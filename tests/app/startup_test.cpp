@@ -76,6 +76,22 @@ TEST_F(MainFTest, ResumeLoadsTheLastListAtTheRememberedSong)
     EXPECT_EQ(StoredInteger("SongNumber"), 4);
 }
 
+TEST_F(MainFTest, RememberedM3UListIsReadAsM3UWhateverTheStoredTypeSays)
+{
+    const QString list = Write("lists/last.m3u", "#EXTINF:1,One\r\nb.mp3\r\n");
+    WriteSettings(AllSettings({"\"SaveListFileNameOnExit\"=dword:00000001",
+                               "\"LastList\"=\"" + list + "\"", "\"PlaylistType\"=dword:00000000",
+                               "\"PlayOnRun\"=dword:00000000"}));
+    Start();
+    EXPECT_EQ(window->Settings.PlaylistType, 1);
+    EXPECT_EQ(window->ListFileName, list);
+    EXPECT_FALSE(window->ListBound); // so Save can never write an own list into it
+    Stop();
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("#EXTINF:1,One\r\nb.mp3\r\n"));
+}
+
 TEST_F(MainFTest, CdStartKeepsPositionsPerDiscAndNeverTheLastList)
 {
     const QString other = WriteStandardList("lists/other.pl");
