@@ -109,13 +109,13 @@ bool SoundOutput::lost() const
     return device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED;
 }
 
-int latencyFramesFor(const SDL_AudioSpec &spec, int serverMs)
+int latencyFramesFor(const SDL_AudioSpec &device, int serverMs)
 {
     // SDL keeps the buffer it hands on; the server holds its own buffer, or else one more of SDL's
     // (a setting libpulse cannot read leaves the server's buffer at SDL's size).
-    const int server = serverMs > 0 ? static_cast<int>(int64_t{serverMs} * spec.freq / 1000)
-                                    : spec.samples;
-    return spec.samples + server;
+    const int server = serverMs > 0 ? static_cast<int>(int64_t{serverMs} * device.freq / 1000)
+                                    : device.samples;
+    return device.samples + server;
 }
 
 void SoundOutput::resetClock(int64_t startSample)

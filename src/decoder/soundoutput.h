@@ -59,9 +59,9 @@ private:
     PositionClock clock_;
 };
 
-// Frames from the callback's hand-over until they are heard, for a device of `spec` behind a sound
-// server holding `serverMs` (0: one more buffer of the device's size).
-int latencyFramesFor(const SDL_AudioSpec &spec, int serverMs);
+// Frames from the callback's hand-over until they are heard, for an opened `device` behind a
+// sound server holding `serverMs` (0: one more buffer of the device's size).
+int latencyFramesFor(const SDL_AudioSpec &device, int serverMs);
 
 // Nanoseconds of the steady clock.
 int64_t nowNs();

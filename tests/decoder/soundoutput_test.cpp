@@ -8,10 +8,10 @@ namespace {
 
 SDL_AudioSpec deviceSpec(int rate, Uint16 frames)
 {
-    SDL_AudioSpec spec{};
-    spec.freq = rate;
-    spec.samples = frames;
-    return spec;
+    SDL_AudioSpec device{};
+    device.freq = rate;
+    device.samples = frames;
+    return device;
 }
 
 TEST(SoundOutputLatency, CountsTheServersBufferBeyondTheCallbacks)
