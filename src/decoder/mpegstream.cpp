@@ -17,6 +17,12 @@ off_t seekThunk(void *reader, off_t offset, int whence)
     return static_cast<LocatedReader *>(reader)->seek(offset, whence);
 }
 
+// At the lowest bit rate there is, 8 kbit/s, a byte lasts a millisecond; one frame of slack.
+bool plausibleLength(int64_t samples, int64_t bytes, int rate)
+{
+    return bytes < 0 || samples <= bytes * rate / 1000 + 1152;
+}
+
 mpg123_handle *newHandle()
 {
     mpg123_handle *h = mpg123_new(nullptr, nullptr);
@@ -94,10 +100,12 @@ void MpegStream::readInfo()
     double accurate = 0;
     long exact = 0;
     mpg123_getstate(handle_, MPG123_ACCURATE, &exact, &accurate);
-    if (!exact && info_.seekable)
+    const int64_t bytes = reader_.audioBytes();
+    // A frame count in a Xing or Info header is believed; one the bytes cannot hold would make
+    // a seek within it run for hours inside libmpg123, so such a stream is counted frame by frame.
+    if (info_.seekable && (!exact || !plausibleLength(mpg123_length(handle_), bytes, info_.rate)))
         mpg123_scan(handle_);
     info_.lengthSamples = std::max<int64_t>(0, mpg123_length(handle_));
-    const int64_t bytes = reader_.audioBytes();
     if (fi.vbr != MPG123_CBR && bytes > 0 && info_.lengthSamples > 0)
         info_.bitrate = static_cast<int>(bytes * 8 * info_.rate / info_.lengthSamples);
 }

@@ -1,9 +1,12 @@
 // What the library tells about each fixture: length, layer, bit rate, frequency, channel mode.
 
+#include "memorystream.h"
 #include "mpegdll_loader.h"
 #include "reference.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +69,25 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, StreamInfo, testing::ValuesIn(kFixtures),
                                      c = '_';
                              return name;
                          });
+
+// A frame count the bytes cannot hold was once believed, and a seek to the middle of those
+// years ran inside libmpg123 for hours.
+TEST(StreamInfoLyingHeader, LengthIsCountedWhenTheInfoFrameCountIsImpossible)
+{
+    MemoryStream stream = MemoryStream::fromFile(fixture("cbr64-32k-mono.mp3"));
+    const char tag[] = "Info";
+    const auto at = std::search(stream.data.begin(), stream.data.end(), tag, tag + 4);
+    ASSERT_NE(at, stream.data.end());
+    ASSERT_EQ(at[7] & 1, 1); // the frame count is present
+    std::fill(at + 8, at + 12, 0x7F);
+    stream.openIn();
+    const MpegDll &dll = mpegdll();
+    ASSERT_EQ(dll.LastError(), 0);
+    EXPECT_NEAR(dll.GetLength(), 1500, 60); // counted frames keep the encoder's delay and padding
+    dll.Seek(dll.GetLength() / 2);
+    EXPECT_EQ(dll.LastError(), 0);
+    dll.Close();
+}
 
 TEST(StreamInfoWithoutStream, QueriesFailWithIncorrectMode)
 {
