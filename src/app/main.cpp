@@ -2,7 +2,7 @@
 // SIGTERM and SIGINT so that the settings are written.
 
 #include "app/discstart.h"
-#include "app/errorreport.h"
+#include "platform/errorreport.h"
 #include "app/mainf.h"
 #include "app/qtprompt.h"
 #include "app/signalclose.h"

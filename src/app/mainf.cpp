@@ -1,6 +1,6 @@
 #include "app/mainf.h"
 
-#include "app/errorreport.h"
+#include "platform/errorreport.h"
 #include "app/mainf_controls.h"
 #include "app/playhost.h"
 #include "app/songstree.h"

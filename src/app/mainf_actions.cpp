@@ -1,7 +1,7 @@
 // The main window's actions, menus, tree pop-up menu and their handlers' wiring. Commands whose
 // handlers come with later work exist with their captions, hints and keys, disabled.
 
-#include "app/errorreport.h"
+#include "platform/errorreport.h"
 #include "app/mainf.h"
 #include "app/mainf_controls.h"
 #include "playback/playcontrol.h"

@@ -1,7 +1,7 @@
 // Start-up (FormCreate) and shutdown (FormDestroy) of the main window.
 
 #include "app/discstart.h"
-#include "app/errorreport.h"
+#include "platform/errorreport.h"
 #include "app/listtypes.h"
 #include "app/mainf.h"
 #include "app/songstree.h"

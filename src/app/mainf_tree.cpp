@@ -1,6 +1,6 @@
 // The rebuild that ends every load, the node captions, the content scan and the tree commands.
 
-#include "app/errorreport.h"
+#include "platform/errorreport.h"
 #include "app/mainf.h"
 #include "app/mainf_controls.h"
 #include "app/nodecaptions.h"

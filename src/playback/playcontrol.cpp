@@ -3,7 +3,7 @@
 
 #include "playback/playcontrol.h"
 
-#include "platform/prompt.h"
+#include "platform/errorreport.h"
 #include "playback/mpegplayer.h"
 
 #include <QAbstractSlider>
@@ -198,14 +198,14 @@ void TPlayControl::ConnectAction(QAction *action, void (TPlayControl::*handler)(
         // Qt ticks a checkable action before it reports the trigger; the handlers own the marks.
         if (action->isCheckable())
             action->setChecked(!action->isChecked());
-        Guarded([this, handler] { (this->*handler)(); });
+        RunReporting(&fWindow, [this, handler] { (this->*handler)(); });
     });
 }
 
 void TPlayControl::ConnectButton(QToolButton *button, void (TPlayControl::*handler)())
 {
     connect(button, &QToolButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+            [this, handler] { RunReporting(&fWindow, [this, handler] { (this->*handler)(); }); });
 }
 
 void TPlayControl::ConnectControls()
@@ -233,29 +233,20 @@ void TPlayControl::ConnectControls()
     connect(Slider, &QSlider::sliderPressed, this, [this] { SliderTracking(); });
     connect(Slider, &QSlider::sliderMoved, this, [this] { SliderTracking(); });
     connect(Slider, &QSlider::sliderReleased, this,
-            [this] { Guarded([this] { SliderStopTracking(); }); });
+            [this] { RunReporting(&fWindow, [this] { SliderStopTracking(); }); });
     // Clicks on the groove and the keys move the slider without a drag: they seek at once.
     connect(Slider, &QSlider::actionTriggered, this, [this](int action) {
         if (action != QAbstractSlider::SliderMove && !Slider->isSliderDown())
-            Guarded([this] { SliderStopTracking(); });
+            RunReporting(&fWindow, [this] { SliderStopTracking(); });
     });
 }
 
 void TPlayControl::ConnectPlayer()
 {
     fPlayer.OnPosUpdate = [this](int pos, int len) { MP3PlayerPosUpdate(pos, len); };
-    fPlayer.OnPlayEnd = [this](TMPEGPlayer *) { Guarded([this] { NextTBClick(); }); };
+    fPlayer.OnPlayEnd = [this](TMPEGPlayer *) { RunReporting(&fWindow, [this] { NextTBClick(); }); };
 }
 
-void TPlayControl::Guarded(const std::function<void()> &handler)
-{
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        Prompt().Message(&fWindow, TPrompt::TKind::Error, QString::fromUtf8(error.what()),
-                         TPrompt::TButtons::Ok);
-    }
-}
 
 bool TPlayControl::eventFilter(QObject *watched, QEvent *event)
 {

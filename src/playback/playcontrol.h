@@ -180,7 +180,6 @@ private:
                        const QKeySequence &key);
     QToolButton *AddButton(const char *name, QAction *action);
     QToolButton *AddCheckButton(const char *name, const QString &caption, const QString &hint);
-    void Guarded(const std::function<void()> &handler);
 
     void SetPanel(int index, const QString &text);
     void SetFittedPanel(int index, const QString &text);

@@ -3,7 +3,7 @@
 
 #include "playback/playcontrol.h"
 
-#include "platform/prompt.h"
+#include "platform/errorreport.h"
 #include "playback/mpegplayer.h"
 #include "playback/statefile.h"
 #include "playback/titleformat.h"
@@ -164,10 +164,7 @@ bool TPlayControl::StartOrResume()
         else
             fPlayer.Play();
     } catch (const std::exception &error) {
-        Prompt().Message(&fWindow, TPrompt::TKind::Error,
-                         QStringLiteral("Не удалось воспроизвести файл: ") +
-                             QString::fromUtf8(error.what()),
-                         TPrompt::TButtons::Ok);
+        ReportError(&fWindow, QStringLiteral("Не удалось воспроизвести файл: ") + ErrorText(error));
         SetPlayDown(false);
         return false;
     }

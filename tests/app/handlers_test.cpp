@@ -1,6 +1,6 @@
 // The general error handler and the close on SIGTERM and SIGINT.
 
-#include "app/errorreport.h"
+#include "platform/errorreport.h"
 #include "app/signalclose.h"
 
 #include "scriptedprompt.h"
