@@ -56,7 +56,7 @@ public:
     void LoadDecoder();
     bool Loaded() const;
 
-    void Open();                // opens StreamName (or the stream events); AutoPlay starts it
+    void Open() override;       // opens StreamName (or the stream events); AutoPlay starts it
     void Play() override;       // starts, resumes a pause, or restarts after a stop or the end
     void SetPaused(bool value); // true pauses, false continues
     bool Paused() const;
