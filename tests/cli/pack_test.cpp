@@ -1,10 +1,10 @@
 // pack: the M3U pack layout with default and given templates.
 #include "clifixture.h"
+#include "filesunder.h"
 
 #include "platform/codepage.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
 namespace {
@@ -18,16 +18,6 @@ const char kList[] = "[Artist]\nName=Blue Band\nAlbums=2\n"
                      "[Artist]\nName=AC/DC\nAlbums=1\n"
                      "[Album]\nName=Высоко\nYear=1980\nSongs=1\n"
                      "[Song]\nFile=music\\acdc\\01.mp3\n";
-
-QStringList FilesUnder(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
 
 } // namespace
 

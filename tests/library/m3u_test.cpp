@@ -1,10 +1,10 @@
 #include "library/m3u.h"
 
+#include "filesunder.h"
 #include "fixtures.h"
 #include "platform/ioerror.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,17 +24,6 @@ QStringList Titles(const TArtistColl &artists)
     for (const TSongItem &song : artists[0].Albums[0].Songs)
         titles << song.Title;
     return titles;
-}
-
-// Every file under folder, relative to it, sorted.
-QStringList FilesUnder(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
 }
 
 } // namespace
