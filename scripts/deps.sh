@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the benchmarks need; quiet when all are there.
 set -euo pipefail
 packages=(
-  cmake ninja-build pkgconf g++ qt6-base-dev qt6-multimedia-dev libqt6multimediawidgets6
+  cmake ninja-build pkgconf g++ qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev
+  libqt6multimediawidgets6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav libmpg123-dev libsdl2-dev libjpeg62-turbo-dev
   libgif-dev libasound2-dev libasound2-plugins libgtest-dev libgmock-dev libbenchmark-dev
