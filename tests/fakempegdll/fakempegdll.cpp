@@ -6,34 +6,27 @@
 // Built with FAKE_WITHOUT_SEEK it lacks the "Seek" entry. The environment variable
 // FAKE_MPEGDLL_INIT_ERROR=N makes "init" fail with "LastError" N (for whole-program runs).
 
+#include "decoder/mpegdll.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
 
+// The entries are defined against the real library's declarations, so their signatures cannot
+// drift from it.
 #define FAKE_EXPORT extern "C" __attribute__((visibility("default")))
-
-// Boolean results of the callbacks are 32-bit cells read by their low byte, as the real library
-// has them: a callee may store one byte or four.
-using OpenCallback = void (*)(void *user, int32_t *nonseekable, void **context);
-using CloseCallback = void (*)(void *user, void *context);
-using RestartCallback = void (*)(void *user, void *context, int32_t *res);
-using ReadCallback = void (*)(void *user, void *context, void *buffer, int32_t toRead,
-                              int32_t *read, int32_t *res);
-using SeekCallback = void (*)(void *user, void *context, int32_t numbytes, int32_t moveMethod,
-                              int32_t *res);
-using SizeCallback = void (*)(void *user, void *context, int32_t *res);
 
 namespace {
 
 struct Callbacks {
-    OpenCallback open = nullptr;
-    CloseCallback close = nullptr;
-    RestartCallback restart = nullptr;
-    ReadCallback read = nullptr;
-    SeekCallback seek = nullptr;
-    SizeCallback size = nullptr;
+    MpegOpenStream open = nullptr;
+    MpegCloseStream close = nullptr;
+    MpegRestartStream restart = nullptr;
+    MpegReadStream read = nullptr;
+    MpegSeekStream seek = nullptr;
+    MpegStreamSize size = nullptr;
     void *user = nullptr;
     void *context = nullptr;
 };
@@ -125,9 +118,9 @@ FAKE_EXPORT int32_t init()
 
 FAKE_EXPORT void deinit() { enter("deinit", "deinit"); }
 
-FAKE_EXPORT void Open(const char *name, int32_t mode, OpenCallback open, CloseCallback close,
-                      RestartCallback restart, ReadCallback read, SeekCallback seek,
-                      SizeCallback size, void *user)
+FAKE_EXPORT void Open(const char *name, int32_t mode, MpegOpenStream open, MpegCloseStream close,
+                      MpegRestartStream restart, MpegReadStream read, MpegSeekStream seek,
+                      MpegStreamSize size, void *user)
 {
     State &s = state();
     const bool anyCallback = open || close || restart || read || seek || size || user;
