@@ -1,7 +1,7 @@
 #pragma once
 // What the transport asks of the main window, answered by the main window's parts.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 class TMainF;
 

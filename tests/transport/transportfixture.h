@@ -4,7 +4,7 @@
 // the scripted prompt.
 
 #include "playback/mpegplayer.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 #include "settings/mainsettings.h"
 
 #include "fakempegdll_control.h"

@@ -1,7 +1,7 @@
 // Moving through the play list: next and previous in list or shuffle order, repeat, the shuffle
 // history, album jumps on the tree and the tree's activation.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include "settings/mainsettings.h"
 

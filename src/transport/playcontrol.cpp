@@ -1,7 +1,7 @@
 // The transport's controls: actions, tool buttons, slider and status bar, and their wiring to the
 // handlers and to the player's notifications.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include "platform/errorreport.h"
 #include "playback/mpegplayer.h"

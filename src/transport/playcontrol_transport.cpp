@@ -1,7 +1,7 @@
 // Making a song current, play, pause and stop, the caption and state file, the after-end choices,
 // the position display and seeking.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include "platform/errorreport.h"
 #include "playback/mpegplayer.h"
