@@ -72,7 +72,10 @@ void TMainSettings::ReadBlock(const TSettingsStore &store)
     LogFileName = store.ReadString(u"LogFileName"_s);
     Priority = store.ReadInteger(u"Priority"_s);
     PlaylistType = store.ReadInteger(u"PlaylistType"_s);
-    SongIndex = SaveListFileNameOnExit ? store.ReadInteger(u"SongNumber"_s) : 0;
+    // The exit leaves "SongNumber" out whenever the list was not bound to a file: its absence
+    // is the program's own doing, not damage, and must not throw every setting away.
+    const bool hasSongNumber = SaveListFileNameOnExit && store.ValueExists(u"SongNumber"_s);
+    SongIndex = hasSongNumber ? store.ReadInteger(u"SongNumber"_s) : 0;
     OEMLogFile = store.ReadBool(u"OEMLogFile"_s);
     PlayingStr = store.ReadString(u"PlayingStr"_s);
     PausedStr = store.ReadString(u"PausedStr"_s);

@@ -70,7 +70,7 @@ public:
     // Opens the main key (creating it) and reads every global value in its order. When one read
     // fails (a missing Integer or Boolean, a value of the wrong type), the rest is skipped and
     // every TDefaultSettings value takes its default; returns false then. "SongNumber" is read
-    // into SongIndex only with SaveListFileNameOnExit (else SongIndex := 0).
+    // into SongIndex only with SaveListFileNameOnExit and where present (else SongIndex := 0).
     bool ReadGlobal(TSettingsStore &store);
 
     // The list to resume: with SaveListFileNameOnExit, a non-empty "LastList" and not runFromCD,
