@@ -118,6 +118,8 @@ public:
     bool FormCloseQuery();
     // Closes the window through the normal close path without the save question (signals).
     void CloseWithoutQuery();
+    // True once the shutdown (FormDestroy) has begun.
+    bool ShuttingDown() const { return fShutDown; }
 
     // ---- The rebuild and the tree -------------------------------------------------------------
     void RebuildList();

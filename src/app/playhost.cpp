@@ -2,8 +2,12 @@
 
 #include "app/mainf.h"
 
+#include "platform/errorreport.h"
+
 #include <QMetaObject>
 #include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
 
 // The desktop's task bar shows the window's title: that is the application title here. (The
 // application name stays: Qt builds temporary and configuration paths from it.)
@@ -39,4 +43,14 @@ void TMainPlayHost::ActivateAlbumNode(int, int)
     const int page = fWindow.PageControl1->currentIndex();
     if (page != TMainF::AlbumPicPage && page != TMainF::RetsPage)
         fWindow.ShowPage(TMainF::AlbumPicPage);
+}
+
+void TMainPlayHost::ReportStateFileFailure(const QString &message)
+{
+    if (fWindow.ShuttingDown()) {
+        std::fprintf(stderr, "lorvanta: %s\n", message.toUtf8().constData());
+        return;
+    }
+    // Shown from the event loop: never before the window appears, never inside the command.
+    QTimer::singleShot(0, &fWindow, [window = &fWindow, message] { ReportError(window, message); });
 }

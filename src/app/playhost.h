@@ -19,6 +19,7 @@ public:
     bool Rebuilding() const override;
     void ActivateArtistNode(int artist) override;
     void ActivateAlbumNode(int artist, int album) override;
+    void ReportStateFileFailure(const QString &message) override;
 
 private:
     TMainF &fWindow;

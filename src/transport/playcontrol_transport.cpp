@@ -4,6 +4,7 @@
 #include "transport/playcontrol.h"
 
 #include "platform/errorreport.h"
+#include "platform/ioerror.h"
 #include "playback/mpegplayer.h"
 #include "playback/statefile.h"
 #include "playback/titleformat.h"
@@ -125,9 +126,18 @@ QString TPlayControl::FormatTitle(const QString &format)
     return title.Caption;
 }
 
+// A state file that cannot be written is said once per file name: it would fail again at every
+// song change, and other programs' trouble with it must not stop the player.
 void TPlayControl::WriteStateFileIfOn(const QString &caption)
 {
-    WriteStateFile({fSettings.HasLogFile, fSettings.LogFileName, fSettings.OEMLogFile}, caption);
+    try {
+        WriteStateFile({fSettings.HasLogFile, fSettings.LogFileName, fSettings.OEMLogFile}, caption);
+    } catch (const EIOError &error) {
+        if (!fFailedStateFiles.contains(fSettings.LogFileName)) {
+            fFailedStateFiles.insert(fSettings.LogFileName);
+            fHost.ReportStateFileFailure(error.Message());
+        }
+    }
 }
 
 void TPlayControl::RefreshTitle()

@@ -288,12 +288,20 @@ TEST_F(PlaybackTest, ThePlayerNoLongerCallsAControlThatIsGone)
     EXPECT_FALSE(player.OnPlayEnd);
 }
 
-TEST_F(PlaybackTest, AFailureInsideAControlIsShownNotThrown)
+TEST_F(PlaybackTest, AStateFileThatCannotBeWrittenIsSaidOnceAndStopsNothing)
 {
     settings.HasLogFile = true;
     settings.LogFileName = dir.filePath("missing/state.txt");
+    for (int i = 0; i < 3; ++i)
+        control->Next->trigger();
+    EXPECT_EQ(control->SongIndex, 3);
+    EXPECT_TRUE(prompt.Messages.isEmpty()) << "no box inside the command";
+    const QStringList reported = host.Log.filter("state file: ");
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].contains("missing/state.txt"));
+    settings.LogFileName = dir.filePath("other/state.txt");
     control->Next->trigger();
-    EXPECT_EQ(prompt.Messages.size(), 1);
+    EXPECT_EQ(host.Log.filter("state file: ").size(), 2) << "another name is said again";
 }
 
 } // namespace
