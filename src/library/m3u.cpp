@@ -184,6 +184,8 @@ void SaveM3U(const QString &fileName, const TExpandedSongColl &songs)
 void SaveM3UPack(const QString &packFile, const TArtistColl &artists,
                  const QString &artistTemplate, const QString &albumTemplate)
 {
+    // Whether the main list can be written is known before any folder of the pack is made.
+    CheckReplaceable(packFile);
     const QString base = FolderOf(packFile);
     const TListPaths mainPaths(packFile);
     QStringList mainList;

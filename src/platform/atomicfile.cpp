@@ -153,6 +153,11 @@ void WriteFileAtomically(const QString &fileName, QByteArrayView data)
     writer.Commit();
 }
 
+void CheckReplaceable(const QString &fileName)
+{
+    TAtomicFileWriter probe(fileName); // makes its temporary file, and removes it unused
+}
+
 void WriteFileInPlace(const QString &fileName, QByteArrayView data)
 {
     // Not blocking on a FIFO that nobody reads: the open fails then, and the next write retries.

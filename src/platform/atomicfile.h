@@ -37,6 +37,10 @@ private:
     int fFd = -1;
 };
 
+// Throws EIOError, as a save would, when fileName cannot be replaced (not a regular file, a folder
+// where no file can be made); nothing is written.
+void CheckReplaceable(const QString &fileName);
+
 // Writes data over fileName in place: creates or truncates it, then writes. For files that other
 // programs read as they change (the state file), where a FIFO or a device is a fair destination.
 // Throws EIOError on failure.

@@ -5,7 +5,9 @@
 #include "platform/codepage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 
@@ -72,6 +74,16 @@ TEST_F(CliTest, PackFailsWhenAnArtistFolderCannotBeMade)
     ExpectBadInput(r);
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QString::fromUtf8("Не удается создать папку ")))
         << r.err.toStdString();
+}
+
+TEST_F(CliTest, PackChecksItsMainListFirstAndNeverReplacesAFifo)
+{
+    WriteCp1251("disc.pl", QString::fromUtf8(kList));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pack.m3u")).constData(), 0600), 0);
+    ExpectBadInput(Run({"pack", "disc.pl", "pack.m3u"}));
+    EXPECT_TRUE(QFileInfo(Path("pack.m3u")).isFile() == false && QFileInfo::exists(Path("pack.m3u")));
+    EXPECT_EQ(QDir(fDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList({"disc.pl", "pack.m3u"})) << "no artist folder was made";
 }
 
 TEST_F(CliTest, PackRefusesAMainListNotEndingInM3uAndTemplatesWithoutValue)
