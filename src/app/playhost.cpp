@@ -10,8 +10,12 @@
 #include <cstdio>
 
 // The desktop's task bar shows the window's title: that is the application title here. (The
-// application name stays: Qt builds temporary and configuration paths from it.)
-void TMainPlayHost::SetCaption(const QString &caption) { fWindow.setWindowTitle(caption); }
+// application name stays: Qt builds temporary and configuration paths from it.) An empty title
+// would show the application name instead: a blank keeps it empty.
+void TMainPlayHost::SetCaption(const QString &caption)
+{
+    fWindow.setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
+}
 
 // The cover, text, review and history pages follow the song once their contents arrive; the
 // placeholders have nothing to refresh.

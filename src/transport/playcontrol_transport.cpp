@@ -160,6 +160,7 @@ void TPlayControl::PlayTBClick()
         fPlayer.SetPaused(false);
         SetPlayDown(true);
         SetPauseDown(false);
+        RefreshTitle(); // the caption, mode panel and state file said "paused" until now
     } else {
         StopTBClick();
     }

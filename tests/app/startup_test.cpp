@@ -170,6 +170,16 @@ TEST_F(MainFTest, RunEndingOnAnUnboundListKeepsEverySettingForTheNextStart)
     EXPECT_EQ(StoredText("CaptionFormat"), "%S");
 }
 
+TEST_F(MainFTest, AnEmptyCaptionFormatGivesABlankTitleNotTheProgramName)
+{
+    WriteStandardList("prog/Rock.pl");
+    WriteSettings(AllSettings({"\"CaptionFormat\"=\"\""}));
+    Start();
+    ASSERT_TRUE(window->CurrentSong());
+    EXPECT_TRUE(window->windowTitle().trimmed().isEmpty()) << window->windowTitle().toStdString();
+    EXPECT_FALSE(window->windowTitle().isEmpty()) << "an empty title shows the application name";
+}
+
 TEST_F(MainFTest, OneMissingValueMakesTheWholeBlockFallBackToDefaults)
 {
     QStringList settings = AllSettings({"\"PlayOnRun\"=dword:00000000", "\"SongFormat\"=\"%N\"",
