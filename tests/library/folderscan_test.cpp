@@ -77,6 +77,16 @@ TFolderScanInput Mp3Only(const QString &folder = "MP3")
     return input;
 }
 
+// Every companion folder given: "Covers", "Texts", "Reviews" and "Hist".
+TFolderScanInput WithCompanions(TFolderScanInput input)
+{
+    input.CoversFolder = "Covers";
+    input.TextsFolder = "Texts";
+    input.ReviewsFolder = "Reviews";
+    input.HistoriesFolder = "Hist";
+    return input;
+}
+
 } // namespace
 
 TEST_F(FolderScan, BuildsTheWorkedExample)
@@ -125,11 +135,7 @@ TEST_F(FolderScan, PairsCoversReviewsAndTextsByPositionNeverByName)
     // Sorted as text: 1, 10, 2.
     for (const char *text : {"2.txt", "10.txt", "1.txt", "extra.txt"})
         fDisc.Write(QStringLiteral("Texts/Band/A/%1").arg(text));
-    TFolderScanInput input = Mp3Only();
-    input.CoversFolder = "Covers";
-    input.ReviewsFolder = "Reviews";
-    input.TextsFolder = "Texts";
-    EXPECT_EQ(Build(input),
+    EXPECT_EQ(Build(WithCompanions(Mp3Only())),
               QStringList({
                   "artist|Band||",
                   " album|A||@/Covers/Band/A.jpg|@/Reviews/Band/only.rtf",
@@ -149,11 +155,9 @@ TEST_F(FolderScan, FindsCompanionNamesInAnyLetterCaseAndKeepsTheNamesOnDisk)
     fDisc.Write("Texts/aurora bell/1998 - FIRST LIGHT/01.Txt");
     fDisc.Write("Texts/aurora bell/1998 - FIRST LIGHT/02.RTF");
     fDisc.Write("Hist/AURORA BELL.TXT");
-    TFolderScanInput input = Mp3Only("mp3"); // a folder given in other case is found too
+    // A folder given in other letter case is found too.
+    TFolderScanInput input = WithCompanions(Mp3Only("mp3"));
     input.AlbumTemplate = "%Y - %A";
-    input.CoversFolder = "Covers";
-    input.TextsFolder = "Texts";
-    input.HistoriesFolder = "Hist";
     EXPECT_EQ(Build(input),
               QStringList({
                   "artist|Aurora Bell|@/Hist/AURORA BELL.TXT|",
