@@ -31,7 +31,8 @@ bool WriteFile(const QString &path, const QByteArray &bytes)
 
 bool WriteAlbum(const QString &disc, const QString &artist, int album)
 {
-    const QString name = QStringLiteral("%1 - Альбом %2").arg(1990 + album).arg(album, 2, 10, QChar(u'0'));
+    const QString name =
+        QStringLiteral("%1 - Альбом %2").arg(1990 + album).arg(album, 2, 10, QChar(u'0'));
     const QString songs = disc + "/MP3/" + artist + '/' + name;
     const QString texts = disc + "/Texts/" + artist + '/' + name;
     if (!QDir().mkpath(songs) || !QDir().mkpath(texts))
@@ -79,8 +80,9 @@ double RunList(const QStringList &args, QByteArray *out = nullptr)
 
 bool BenchCommandLine(const QString &disc)
 {
-    const QStringList args = {"scan", disc + "/MP3", disc + "/list.pl", "--covers", disc + "/Covers",
-                              "--texts", disc + "/Texts", "--histories", disc + "/Hist"};
+    const QStringList args = {"scan",          disc + "/MP3",    disc + "/list.pl",
+                              "--covers",      disc + "/Covers", "--texts",
+                              disc + "/Texts", "--histories",    disc + "/Hist"};
     double best = 1e9;
     for (int i = 0; i <= kRuns; ++i) {
         const double ms = RunList(args);

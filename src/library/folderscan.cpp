@@ -126,9 +126,8 @@ public:
         if (path.isEmpty())
             return;
         fEntries = ListFolder(path);
-        std::sort(fEntries.begin(), fEntries.end(), [&order](const auto &a, const auto &b) {
-            return order.Less(a.Name, b.Name);
-        });
+        std::sort(fEntries.begin(), fEntries.end(),
+                  [&order](const auto &a, const auto &b) { return order.Less(a.Name, b.Name); });
         for (qsizetype i = 0; i < qsizetype(fEntries.size()); ++i) {
             const QString &name = fEntries[size_t(i)].Name;
             // The first entry in order keeps each stem.
@@ -164,11 +163,11 @@ class TFolderScan {
 public:
     TFolderScan(const TFolderScanInput &input, const TFolderTemplate &artistTemplate,
                 const TFolderTemplate &albumTemplate, const TScanProgress &progress)
-        : fArtistTemplate(artistTemplate), fAlbumTemplate(albumTemplate), fMp3Folder(GivenFolder(input.Mp3Folder)), fCovers(Optional(input.CoversFolder)),
+        : fArtistTemplate(artistTemplate), fAlbumTemplate(albumTemplate),
+          fMp3Folder(GivenFolder(input.Mp3Folder)), fCovers(Optional(input.CoversFolder)),
           fTexts(Optional(input.TextsFolder)), fReviews(Optional(input.ReviewsFolder)),
           fHistories(GivenFolder(input.HistoriesFolder), fOrder), fProgress(progress)
-    {
-    }
+    {}
 
     void Run(TArtistColl &artists)
     {

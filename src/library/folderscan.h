@@ -15,8 +15,8 @@
 #include <functional>
 
 struct TFolderScanInput {
-    QString Mp3Folder;       // required: nothing is built without it
-    QString CoversFolder;    // these four: empty means "do not look"
+    QString Mp3Folder;    // required: nothing is built without it
+    QString CoversFolder; // these four: empty means "do not look"
     QString TextsFolder;
     QString ReviewsFolder;
     QString HistoriesFolder;

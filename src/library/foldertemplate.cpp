@@ -85,7 +85,8 @@ TFolderTemplate ParseFolderTemplate(const QString &text, TTemplateKind kind)
     if (text.isEmpty()) {
         return kind == TTemplateKind::Artist
                    ? TFolderTemplate{QStringLiteral("%I")}
-                   : TFolderTemplate{QStringLiteral("%Y"), QStringLiteral(" - "), QStringLiteral("%A")};
+                   : TFolderTemplate{QStringLiteral("%Y"), QStringLiteral(" - "),
+                                     QStringLiteral("%A")};
     }
     TFolderTemplate elements;
     QString literal;

@@ -57,10 +57,9 @@ std::optional<TTemplateSet> TTemplatePresets::Choose(int index) const
     const TKeyCloser closer(fStore);
     if (fNames[index].isEmpty() || !fStore.OpenKey(PresetKey(fNames[index]), false))
         return std::nullopt;
-    return TTemplateSet{fStore.ReadString(ImportArtistTemplateValue),
-                        fStore.ReadString(ImportAlbumTemplateValue),
-                        fStore.ReadString(PackArtistTemplateValue),
-                        fStore.ReadString(PackAlbumTemplateValue)};
+    return TTemplateSet{
+        fStore.ReadString(ImportArtistTemplateValue), fStore.ReadString(ImportAlbumTemplateValue),
+        fStore.ReadString(PackArtistTemplateValue), fStore.ReadString(PackAlbumTemplateValue)};
 }
 
 bool TTemplatePresets::Save(int index, const TTemplateSet &set)

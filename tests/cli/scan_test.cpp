@@ -12,7 +12,8 @@ class ScanTest : public CliTest {
 protected:
     void SetUp() override
     {
-        Write("disc/MP3/Aurora Bell/1998 - First Light/01 Dawn.mp3", TaggedSongBytes("Dawn", "рассвет"));
+        Write("disc/MP3/Aurora Bell/1998 - First Light/01 Dawn.mp3",
+              TaggedSongBytes("Dawn", "рассвет"));
         Write("disc/MP3/Aurora Bell/1998 - First Light/02 Noon.mp3", "no tag");
         Write("disc/MP3/Aurora Bell/2001 - Tides/Tide.mp3", TaggedSongBytes("Tide"));
         Write("disc/Covers/aurora bell/a.jpg", "");
@@ -26,26 +27,27 @@ protected:
 
 TEST_F(ScanTest, WritesAnOwnListWithPathsRelativeToIt)
 {
-    const CliResult r = Run({"scan", "disc/MP3", "disc/list.pl", "--covers", "disc/Covers",
-                             "--texts", "disc/Texts", "--reviews", "disc/Reviews", "--histories",
-                             "disc/Hist"});
+    const CliResult r =
+        Run({"scan", "disc/MP3", "disc/list.pl", "--covers", "disc/Covers", "--texts", "disc/Texts",
+             "--reviews", "disc/Reviews", "--histories", "disc/Hist"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(Read("disc/list.pl"),
-              EncodeCp1251(u"[Common]\r\n"
-                           "[Artist]\r\nName=Aurora Bell\r\nHistory=Hist\\Aurora Bell.rtf\r\n"
-                           "Albums=2\r\n\r\n"
-                           "[Album]\r\nName=First Light\r\nYear=1998\r\n"
-                           "Picture=Covers\\aurora bell\\a.jpg\r\n"
-                           "Retsenzia=Reviews\\Aurora Bell\\r.rtf\r\nSongs=2\r\n\r\n"
-                           "[Song]\r\nTitle=Dawn\r\n"
-                           "File=MP3\\Aurora Bell\\1998 - First Light\\01 Dawn.mp3\r\n"
-                           "Text=Texts\\Aurora Bell\\1998 - First Light\\1.txt\r\n"
-                           "Comment=рассвет\r\n\r\n"
-                           "[Song]\r\nTitle=02 Noon.mp3\r\n"
-                           "File=MP3\\Aurora Bell\\1998 - First Light\\02 Noon.mp3\r\n\r\n"
-                           "[Album]\r\nName=Tides\r\nYear=2001\r\nSongs=1\r\n\r\n"
-                           "[Song]\r\nTitle=Tide\r\nFile=MP3\\Aurora Bell\\2001 - Tides\\Tide.mp3\r\n\r\n"));
+              EncodeCp1251(
+                  u"[Common]\r\n"
+                  "[Artist]\r\nName=Aurora Bell\r\nHistory=Hist\\Aurora Bell.rtf\r\n"
+                  "Albums=2\r\n\r\n"
+                  "[Album]\r\nName=First Light\r\nYear=1998\r\n"
+                  "Picture=Covers\\aurora bell\\a.jpg\r\n"
+                  "Retsenzia=Reviews\\Aurora Bell\\r.rtf\r\nSongs=2\r\n\r\n"
+                  "[Song]\r\nTitle=Dawn\r\n"
+                  "File=MP3\\Aurora Bell\\1998 - First Light\\01 Dawn.mp3\r\n"
+                  "Text=Texts\\Aurora Bell\\1998 - First Light\\1.txt\r\n"
+                  "Comment=рассвет\r\n\r\n"
+                  "[Song]\r\nTitle=02 Noon.mp3\r\n"
+                  "File=MP3\\Aurora Bell\\1998 - First Light\\02 Noon.mp3\r\n\r\n"
+                  "[Album]\r\nName=Tides\r\nYear=2001\r\nSongs=1\r\n\r\n"
+                  "[Song]\r\nTitle=Tide\r\nFile=MP3\\Aurora Bell\\2001 - Tides\\Tide.mp3\r\n\r\n"));
 }
 
 TEST_F(ScanTest, WritesAnM3uListAndLooksAtNoCompanionFolderUnlessGiven)
@@ -63,8 +65,8 @@ TEST_F(ScanTest, WritesAnM3uListAndLooksAtNoCompanionFolderUnlessGiven)
 TEST_F(ScanTest, TakesTheTemplatesGiven)
 {
     Write("home/MP3/07-Kestrel/03-Blue Hour (2004)/x.mp3", "");
-    const CliResult r = Run({"scan", "home/MP3", "home.pl", "--artist", "%N-%I", "--album",
-                             "%N-%A (%Y)"});
+    const CliResult r =
+        Run({"scan", "home/MP3", "home.pl", "--artist", "%N-%I", "--album", "%N-%A (%Y)"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QByteArray list = Read("home.pl");
     EXPECT_TRUE(list.contains("[Artist]\r\nName=Kestrel\r\n")) << list.toStdString();
@@ -97,7 +99,8 @@ TEST_F(ScanTest, TemplateErrorsWriteNothing)
         for (const char *out : {"new.pl", "old.pl"}) {
             const CliResult r = Run(QStringList({"scan", "disc/MP3", out}) + c.options);
             ExpectBadInput(r);
-            EXPECT_EQ(QString::fromUtf8(r.err), "lorvanta-list: " + QString::fromUtf8(c.message) + '\n');
+            EXPECT_EQ(QString::fromUtf8(r.err),
+                      "lorvanta-list: " + QString::fromUtf8(c.message) + '\n');
         }
         EXPECT_FALSE(QFile::exists(Path("new.pl")));
         EXPECT_EQ(Read("old.pl"), "old");

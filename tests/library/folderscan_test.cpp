@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -137,7 +137,7 @@ TEST_F(FolderScan, PairsCoversReviewsAndTextsByPositionNeverByName)
         fDisc.Write(QStringLiteral("Texts/Band/A/%1").arg(text));
     EXPECT_EQ(Build(WithCompanions(Mp3Only())),
               QStringList({
-                  "artist|Band||",
+                  "artist|Band||", // the first cover and review go to the first album
                   " album|A||@/Covers/Band/A.jpg|@/Reviews/Band/only.rtf",
                   "  song|a.mp3|@/MP3/Band/A/a.mp3||@/Texts/Band/A/1.txt|",
                   "  song|b.mp3|@/MP3/Band/A/b.mp3||@/Texts/Band/A/10.txt|",
@@ -158,15 +158,14 @@ TEST_F(FolderScan, FindsCompanionNamesInAnyLetterCaseAndKeepsTheNamesOnDisk)
     // A folder given in other letter case is found too.
     TFolderScanInput input = WithCompanions(Mp3Only("mp3"));
     input.AlbumTemplate = "%Y - %A";
-    EXPECT_EQ(Build(input),
-              QStringList({
-                  "artist|Aurora Bell|@/Hist/AURORA BELL.TXT|",
-                  " album|First Light|1998|@/covers/AURORA BELL/A.JPG|",
-                  "  song|01.Mp3|@/MP3/Aurora Bell/1998 - First Light/01.Mp3||"
-                  "@/Texts/aurora bell/1998 - FIRST LIGHT/01.Txt|",
-                  "  song|02.MP2|@/MP3/Aurora Bell/1998 - First Light/02.MP2||"
-                  "@/Texts/aurora bell/1998 - FIRST LIGHT/02.RTF|",
-              }));
+    EXPECT_EQ(Build(input), QStringList({
+                                "artist|Aurora Bell|@/Hist/AURORA BELL.TXT|",
+                                " album|First Light|1998|@/covers/AURORA BELL/A.JPG|",
+                                "  song|01.Mp3|@/MP3/Aurora Bell/1998 - First Light/01.Mp3||"
+                                "@/Texts/aurora bell/1998 - FIRST LIGHT/01.Txt|",
+                                "  song|02.MP2|@/MP3/Aurora Bell/1998 - First Light/02.MP2||"
+                                "@/Texts/aurora bell/1998 - FIRST LIGHT/02.RTF|",
+                            }));
 }
 
 TEST_F(FolderScan, HistoryIsTheFirstEntryNamedLikeTheArtistFolder)
@@ -176,7 +175,7 @@ TEST_F(FolderScan, HistoryIsTheFirstEntryNamedLikeTheArtistFolder)
     fDisc.Write("Hist/Apple.rtf");
     fDisc.Write("Hist/Berry.jpg"); // the first entry found is not a text: no history
     fDisc.Write("Hist/Berry.txt");
-    MakeFolder("Hist/Cherry");     // a folder named like the artist comes first
+    MakeFolder("Hist/Cherry"); // a folder named like the artist comes first
     fDisc.Write("Hist/Cherry.txt");
     fDisc.Write("Hist/Date.2001.txt"); // the name followed by "." and anything
     fDisc.Write("Hist/Dates.txt");     // not the name followed by "."
@@ -192,8 +191,8 @@ TEST_F(FolderScan, HistoryIsTheFirstEntryNamedLikeTheArtistFolder)
 
 TEST_F(FolderScan, SongsAreMpFilesAndOnlyFoldersAreArtistsOrAlbums)
 {
-    for (const char *song : {"a.mp3", "b.MP2", "c.mpg", "d.mp3.txt", "e.wav", "f.mp", "g.mpeg",
-                             ".mp1"})
+    for (const char *song :
+         {"a.mp3", "b.MP2", "c.mpg", "d.mp3.txt", "e.wav", "f.mp", "g.mpeg", ".mp1"})
         Song(QStringLiteral("MP3/Band/Album/%1").arg(song));
     fDisc.Write("MP3/loose.mp3"); // a file among the artist folders
     fDisc.Write("MP3/Band/loose.mp3");
@@ -206,8 +205,8 @@ TEST_F(FolderScan, SongsAreMpFilesAndOnlyFoldersAreArtistsOrAlbums)
 
 TEST_F(FolderScan, SortsAsTextWithoutRegardToCaseWithCyrillicInAlphabetOrder)
 {
-    const QStringList artists = {"Яблоко", "жук", "Ель", "ёж", "Ария", "banana", "Apple",
-                                 "2 Two", "10 Ten", "apple"};
+    const QStringList artists = {"Яблоко", "жук",   "Ель",   "ёж",     "Ария",
+                                 "banana", "Apple", "2 Two", "10 Ten", "apple"};
     for (const QString &artist : artists)
         MakeFolder("MP3/" + artist);
     const QLocale before;
@@ -258,7 +257,8 @@ TEST_F(FolderScan, NothingChangesWithoutAnMp3Folder)
     TArtistColl artists;
     artists.Add().Name = "Kept";
     bool reported = false;
-    EXPECT_FALSE(BuildListFromFolders(Mp3Only(""), artists, [&](const QString &) { reported = true; }));
+    EXPECT_FALSE(
+        BuildListFromFolders(Mp3Only(""), artists, [&](const QString &) { reported = true; }));
     EXPECT_EQ(Describe(artists), "artist|Kept||\n");
     EXPECT_FALSE(reported);
 }
@@ -353,7 +353,8 @@ TEST_F(FolderScan, TenThousandFilesInOneFolder)
 {
     MakeFolder("MP3/Band/Album");
     for (int i = 0; i < 10000; ++i)
-        QFile(fDisc.Path(QStringLiteral("MP3/Band/Album/%1.mp3").arg(i))).open(QIODevice::WriteOnly);
+        QFile(fDisc.Path(QStringLiteral("MP3/Band/Album/%1.mp3").arg(i)))
+            .open(QIODevice::WriteOnly);
     const QStringList songs = Names(Build(Mp3Only()), "song");
     ASSERT_EQ(songs.size(), 10000);
     EXPECT_EQ(songs.mid(0, 4), QStringList({"0.mp3", "1.mp3", "10.mp3", "100.mp3"}));

@@ -117,11 +117,11 @@ TEST(FolderTemplate, WorkedExamplesAndEdgeCases)
 TEST(FolderTemplate, YearWindowsConvertLikeTheStandardStringToInteger)
 {
     const TFieldCase cases[] = {
-        {"%Y", "x$7CF", 'Y', "$7CF"},   // hexadecimal after "$", kept as written
+        {"%Y", "x$7CF", 'Y', "$7CF"}, // hexadecimal after "$", kept as written
         {"%Y", "x$abc", 'Y', "$abc"},
         {"%Y", "+199x", 'Y', "+199"},
-        {"%Y", "  12x", 'Y', "  12"},   // leading blanks
-        {"%Y", "12  x", 'Y', "<>"},     // but no trailing ones: "12  ", "2  x", "  x" fail
+        {"%Y", "  12x", 'Y', "  12"},     // leading blanks
+        {"%Y", "12  x", 'Y', "<>"},       // but no trailing ones: "12  ", "2  x", "  x" fail
         {"%Y", "-123 1999 x", 'Y', "<>"}, // a negative window ends the search
         {"%Y", "-$10 1999 x", 'Y', "<>"},
         {"%Y", "0000 2004 x", 'Y', " 200"}, // the first non-zero window wins, blank and all

@@ -84,7 +84,8 @@ TEST_F(TemplatePresets, SaveWritesUserPresetsOnlyAndAtOnce)
     EXPECT_EQ(File(), before);
     EXPECT_TRUE(TTemplatePresets::CanSave(3));
     EXPECT_TRUE(presets.Save(3, kMine));
-    EXPECT_EQ(Open().Choose(3), kMine) << "saved to the file without waiting for the dialog to close";
+    EXPECT_EQ(Open().Choose(3), kMine)
+        << "saved to the file without waiting for the dialog to close";
 }
 
 TEST_F(TemplatePresets, SaveAsAppendsTheNameEvenWhenItIsListedAlready)
