@@ -14,6 +14,13 @@ class TSettingsStore;
 inline const QString MainSettingsKey = QStringLiteral("\\Software\\Quillmarsh\\Lorvanta\\2.0");
 inline const QString NoDiskID = QStringLiteral("NoID");
 
+// The names of the four template values: the current templates in the main key, and every
+// template preset in a key of its own.
+inline const QString ImportArtistTemplateValue = QStringLiteral("Import artist folder template");
+inline const QString ImportAlbumTemplateValue = QStringLiteral("Import album folder template");
+inline const QString PackArtistTemplateValue = QStringLiteral("Save M3U pack artist template");
+inline const QString PackAlbumTemplateValue = QStringLiteral("Save M3U pack album template");
+
 // The values that all fall back to these defaults together when the settings cannot be read.
 struct TDefaultSettings {
     bool PlayOnRun = true;
