@@ -104,28 +104,34 @@ void TFrame::LoadHtml(const QByteArray &bytes, const TFrameState &wanted, int &b
     fBase = DocumentBase(fFile, document.BaseHref);
     fBaseTarget = document.BaseTarget;
     if (const std::optional<TFrameSetNode> set = ParseFrameSet(text)) {
-        SetContent(BuildFrames(*set, wanted, budget));
+        // Frames laid out before their documents load are laid out once, at their own size.
+        SetContent(BuildFrames(*set));
+        ShowFrames(*set, wanted, budget);
         return;
     }
     ShowView()->ShowHtml(std::move(document), fBase);
     RevealFragment();
 }
 
-QWidget *TFrame::BuildFrames(const TFrameSetNode &node, const TFrameState &wanted, int &budget)
+QWidget *TFrame::BuildFrames(const TFrameSetNode &node)
 {
     if (!node.IsFrameSet) {
-        const size_t index = fFrames.size();
-        auto *frame = new TFrame(fHost, node.Name, node.Scrolling, this, nullptr);
-        fFrames.push_back(frame);
-        frame->Show(index < wanted.Frames.size() ? wanted.Frames[index] : StateOfSrc(node, budget),
-                    budget);
-        return frame;
+        fFrames.push_back(new TFrame(fHost, node.Name, node.Scrolling, this, nullptr));
+        return fFrames.back();
     }
     auto *splitter = new TFrameSplitter(node);
     for (const TFrameSetNode &item : node.Items)
-        splitter->addWidget(BuildFrames(item, wanted, budget));
+        splitter->addWidget(BuildFrames(item));
     splitter->LockBorders(node);
     return splitter;
+}
+
+void TFrame::ShowFrames(const TFrameSetNode &set, const TFrameState &wanted, int &budget)
+{
+    const std::vector<const TFrameSetNode *> frames = FramesOf(set);
+    for (size_t i = 0; i < fFrames.size(); ++i)
+        fFrames[i]->Show(i < wanted.Frames.size() ? wanted.Frames[i] : StateOfSrc(*frames[i], budget),
+                         budget);
 }
 
 TFrameState TFrame::StateOfSrc(const TFrameSetNode &frame, int &budget) const

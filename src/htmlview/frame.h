@@ -49,7 +49,10 @@ public:
 private:
     void Load(const TFrameState &wanted, int &budget);
     void LoadHtml(const QByteArray &bytes, const TFrameState &wanted, int &budget);
-    QWidget *BuildFrames(const TFrameSetNode &node, const TFrameState &wanted, int &budget);
+    // The frames of a frameset, empty, in the splitters that lay them out.
+    QWidget *BuildFrames(const TFrameSetNode &node);
+    // Shows each frame's document: as wanted names it, else its src.
+    void ShowFrames(const TFrameSetNode &set, const TFrameState &wanted, int &budget);
     TFrameState StateOfSrc(const TFrameSetNode &frame, int &budget) const;
     TDocView *ShowView();
     void SetContent(QWidget *content);
