@@ -76,10 +76,11 @@ QVariant TDocView::loadResource(int type, const QUrl &name)
     const QString file = url.isLocalFile() ? FindExistingFile(url.toLocalFile()) : QString();
     if (type == QTextDocument::ImageResource)
         return file.isEmpty() ? QImage() : fHost.Image(file);
-    QFile sheet(file);
-    if (type == QTextDocument::StyleSheetResource && !file.isEmpty()
-        && sheet.open(QIODevice::ReadOnly))
-        return DecodeListText(sheet.read(kMaxStyleSheetBytes));
+    if (type == QTextDocument::StyleSheetResource) {
+        QFile sheet(file);
+        if (!file.isEmpty() && sheet.open(QIODevice::ReadOnly))
+            return DecodeListText(sheet.read(kMaxStyleSheetBytes));
+    }
     return QByteArray(); // nothing else is read, and nothing from outside the disc
 }
 

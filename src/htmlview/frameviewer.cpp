@@ -18,6 +18,12 @@ TFrameViewer::TFrameViewer(QWidget *parent) : QWidget(parent)
     layout->addWidget(fRoot);
 }
 
+TFrameViewer::~TFrameViewer()
+{
+    // The frames go first: while they close they may still report to this viewer.
+    delete fRoot;
+}
+
 void TFrameViewer::LoadFromFile(const QString &fileName)
 {
     const QString found = fileName.isEmpty() ? QString()

@@ -26,6 +26,7 @@ class TFrameViewer : public QWidget, private TFrameHost {
     Q_PROPERTY(QString ActiveFile READ ActiveFile)
 public:
     explicit TFrameViewer(QWidget *parent = nullptr);
+    ~TFrameViewer() override;
 
     // Shows the file (a relative name is taken against the current folder) in the whole view,
     // as the newest history entry. A file that is not there (or cannot be read) raises EIOError

@@ -157,7 +157,7 @@ std::optional<QString> THtmlTag::Attr(QStringView name) const
     return attr ? std::optional<QString>(attr->Value) : std::nullopt;
 }
 
-qsizetype ScanHtmlTags(QStringView html, const std::function<bool(const THtmlTag &)> &visit)
+void ScanHtmlTags(QStringView html, const std::function<bool(const THtmlTag &)> &visit)
 {
     qsizetype pos = 0;
     while (pos < html.size()) {
@@ -177,11 +177,10 @@ qsizetype ScanHtmlTags(QStringView html, const std::function<bool(const THtmlTag
         }
         const THtmlTag tag = ReadTag(html, lt, nameAt, closing);
         if (!visit(tag))
-            return tag.End;
+            return;
         pos = !closing && HoldsRawText(tag.Name) ? FindClosingTag(html, tag.End, tag.Name)
                                                  : tag.End;
     }
-    return html.size();
 }
 
 QString HtmlTextUntil(QStringView html, qsizetype from, QStringView name)

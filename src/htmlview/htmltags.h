@@ -30,9 +30,8 @@ struct THtmlTag {
     std::optional<QString> Attr(QStringView name) const;
 };
 
-// Calls visit for every tag in document order until it returns false. Returns the position where
-// scanning stopped (the end of the tag visit declined, or the length of html).
-qsizetype ScanHtmlTags(QStringView html, const std::function<bool(const THtmlTag &)> &visit);
+// Calls visit for every tag in document order until it returns false.
+void ScanHtmlTags(QStringView html, const std::function<bool(const THtmlTag &)> &visit);
 
 // The text between a tag ending at from and the next </name> (or the end), references decoded.
 QString HtmlTextUntil(QStringView html, qsizetype from, QStringView name);

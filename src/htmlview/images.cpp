@@ -17,7 +17,7 @@ QImage TImageCache::Get(const QString &file)
             return fEntries.front().second;
         }
     fEntries.emplace_front(file, LoadHtmlImage(file));
-    if (Count() > fCapacity)
+    if (fEntries.size() > size_t(fCapacity))
         fEntries.pop_back();
     return fEntries.front().second;
 }

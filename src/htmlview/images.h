@@ -17,7 +17,6 @@ public:
 
     // The picture in file, decoded at most once while it stays in the cache.
     QImage Get(const QString &file);
-    int Count() const { return int(fEntries.size()); }
 
 private:
     int fCapacity;

@@ -5,6 +5,7 @@
 #include "printqstring.h"
 #include "viewerfixture.h"
 
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTextDocument>
 
@@ -122,6 +123,19 @@ TEST_F(FrameViewerTest, FramesetsThatIncludeThemselvesStop)
     EXPECT_EQ(Viewer.findChildren<TDocView *>().size(), 0) << "framesets all the way down";
 }
 
+TEST_F(FrameViewerTest, APlaceNamedByAFramesSrcIsShownThoughTheViewLoadedHidden)
+{
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QString("<p>Строка %1</p>").arg(i);
+    Pages.Write("long.htm", text + "<p><a name=\"end\">Конец</a></p>");
+    Viewer.hide(); // another page of the window is on top
+    Viewer.LoadFromFile(Pages.Write("index.htm", "<frameset cols=\"*\"><frame name=\"main\" src=\"long.htm#end\"></frameset>"));
+    Viewer.show();
+    QApplication::processEvents();
+    EXPECT_GT(FrameNamed(Viewer, "main")->View()->verticalScrollBar()->value(), 0);
+}
+
 TEST_F(FrameViewerTest, DocumentsAreReadInTheCharsetTheyDeclare)
 {
     const QString text = "Привет, Ёж";
@@ -153,6 +167,23 @@ TEST_F(FrameViewerTest, PicturesAreTakenFromTheDocumentsOwnFolder)
     }
 }
 
+TEST_F(FrameViewerTest, PictureCacheKeepsTheMostRecentlyUsed)
+{
+    const QString a = Pages.WriteImage("a.png", QSize(1, 1));
+    const QString b = Pages.WriteImage("b.png", QSize(2, 2));
+    const QString c = Pages.WriteImage("c.png", QSize(3, 3));
+    TImageCache cache(2);
+    cache.Get(a);
+    cache.Get(b);
+    cache.Get(a);
+    cache.Get(c); // b goes: it was used longest ago
+    Pages.WriteImage("a.png", QSize(10, 10));
+    Pages.WriteImage("b.png", QSize(20, 20));
+    EXPECT_EQ(cache.Get(a).size(), QSize(1, 1)) << "decoded once while cached";
+    EXPECT_EQ(cache.Get(b).size(), QSize(20, 20));
+    EXPECT_TRUE(cache.Get(Pages.Path("none.png")).isNull());
+}
+
 TEST_F(FrameViewerTest, TextAndPictureFilesOpenInTheView)
 {
     Pages.WriteImage("photo.jpg", QSize(64, 48));
@@ -177,6 +208,14 @@ TEST_F(FrameViewerTest, TheViewHasTheSettingsOfThePage)
     EXPECT_EQ(view->palette().color(QPalette::Text), view->palette().color(QPalette::WindowText));
     EXPECT_TRUE(view->textInteractionFlags() & Qt::TextSelectableByMouse);
     EXPECT_EQ(view->accessibleName(), "page.htm");
+}
+
+TEST_F(FrameViewerTest, StyleSheetsAreReadFromTheDisc)
+{
+    Pages.Write("css/site.css", "p { color: #00ff00; }\n");
+    Viewer.LoadFromFile(Pages.Write("page.htm", "<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"CSS/Site.css\"></head><p>Зелёный</p>"));
+    const QTextCursor text = Viewer.findChild<TDocView *>()->document()->find("Зелёный");
+    EXPECT_EQ(text.charFormat().foreground().color(), QColor(0, 255, 0));
 }
 
 } // namespace
