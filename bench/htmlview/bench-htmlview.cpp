@@ -35,9 +35,9 @@ struct TPicture {
 // Where each picture appears: the banner holds the first, the menu the next three, the main
 // text the other six.
 constexpr TPicture kPictures[] = {
-    {"logo.gif", {200, 60}},     {"m1.png", {160, 120}},     {"m2.bmp", {160, 120}},
-    {"m3.gif", {160, 120}},      {"stage.jpg", {800, 600}},  {"hall.jpg", {800, 600}},
-    {"cover.jpg", {600, 600}},   {"band.jpg", {640, 480}},   {"ticket.png", {400, 300}},
+    {"logo.gif", {200, 60}},   {"m1.png", {160, 120}},    {"m2.bmp", {160, 120}},
+    {"m3.gif", {160, 120}},    {"stage.jpg", {800, 600}}, {"hall.jpg", {800, 600}},
+    {"cover.jpg", {600, 600}}, {"band.jpg", {640, 480}},  {"ticket.png", {400, 300}},
     {"map.bmp", {320, 240}},
 };
 
@@ -70,7 +70,8 @@ bool WriteFile(const QString &path, const QString &text)
 QString PicturesPage(const char *title, int first, int last)
 {
     QString html = QString("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body>"
-                           "<h2>%1</h2>").arg(title);
+                           "<h2>%1</h2>")
+                       .arg(title);
     for (int i = first; i <= last; ++i)
         html += QString("<p><a href=\"main.htm\" target=\"main\">Раздел %1</a></p>"
                         "<p><img src=\"pics/%2\"></p><p>%3</p>")
@@ -84,22 +85,20 @@ bool WriteSite(const QString &folder)
 {
     QDir(folder).mkpath("pics");
     for (const TPicture &picture : kPictures)
-        if (!WritePicture(folder + "/pics/" + picture.Name, picture.Size))
-            return false;
+        if (!WritePicture(folder + "/pics/" + picture.Name, picture.Size)) return false;
     return WriteFile(folder + "/index.htm",
                      "<frameset rows=\"100,*\"><frame name=\"banner\" src=\"banner.htm\" noresize>"
                      "<frameset cols=\"25%,*\"><frame name=\"menu\" src=\"menu.htm\">"
-                     "<frame name=\"main\" src=\"main.htm\"></frameset></frameset>")
-           && WriteFile(folder + "/banner.htm", PicturesPage("Лорванта", 0, 0))
-           && WriteFile(folder + "/menu.htm", PicturesPage("Разделы", 1, 3))
-           && WriteFile(folder + "/main.htm", PicturesPage("Северный ветер", 4, 9));
+                     "<frame name=\"main\" src=\"main.htm\"></frameset></frameset>") &&
+           WriteFile(folder + "/banner.htm", PicturesPage("Лорванта", 0, 0)) &&
+           WriteFile(folder + "/menu.htm", PicturesPage("Разделы", 1, 3)) &&
+           WriteFile(folder + "/main.htm", PicturesPage("Северный ветер", 4, 9));
 }
 
 int PictureHeight(const QString &name)
 {
     for (const TPicture &picture : kPictures)
-        if (name.endsWith(QString("/") + picture.Name))
-            return picture.Size.height();
+        if (name.endsWith(QString("/") + picture.Name)) return picture.Size.height();
     return 0;
 }
 
@@ -160,8 +159,7 @@ int main(int argc, char **argv)
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         std::printf("  run %d: %.1f ms, %d of 3 frames laid out, %d of 10 pictures\n", run + 1,
                     times.back(), frames, pictures);
-        if (frames != 3 || pictures != 10)
-            return 1;
+        if (frames != 3 || pictures != 10) return 1;
     }
     std::printf("three frames with ten pictures, shown: first %.1f ms, median %.1f ms "
                 "(target < %.0f ms)\n",

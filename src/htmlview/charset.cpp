@@ -12,21 +12,16 @@ constexpr qsizetype kPrescanBytes = 4096;
 
 // KOI8-R, bytes 0x80 to 0xFF (Russian pages of the time often used it).
 constexpr char16_t kKoi8RHigh[128] = {
-    0x2500, 0x2502, 0x250C, 0x2510, 0x2514, 0x2518, 0x251C, 0x2524,
-    0x252C, 0x2534, 0x253C, 0x2580, 0x2584, 0x2588, 0x258C, 0x2590,
-    0x2591, 0x2592, 0x2593, 0x2320, 0x25A0, 0x2219, 0x221A, 0x2248,
-    0x2264, 0x2265, 0x00A0, 0x2321, 0x00B0, 0x00B2, 0x00B7, 0x00F7,
-    0x2550, 0x2551, 0x2552, 0x0451, 0x2553, 0x2554, 0x2555, 0x2556,
-    0x2557, 0x2558, 0x2559, 0x255A, 0x255B, 0x255C, 0x255D, 0x255E,
-    0x255F, 0x2560, 0x2561, 0x0401, 0x2562, 0x2563, 0x2564, 0x2565,
-    0x2566, 0x2567, 0x2568, 0x2569, 0x256A, 0x256B, 0x256C, 0x00A9,
-    0x044E, 0x0430, 0x0431, 0x0446, 0x0434, 0x0435, 0x0444, 0x0433,
-    0x0445, 0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E,
-    0x043F, 0x044F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0436, 0x0432,
-    0x044C, 0x044B, 0x0437, 0x0448, 0x044D, 0x0449, 0x0447, 0x044A,
-    0x042E, 0x0410, 0x0411, 0x0426, 0x0414, 0x0415, 0x0424, 0x0413,
-    0x0425, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E,
-    0x041F, 0x042F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0416, 0x0412,
+    0x2500, 0x2502, 0x250C, 0x2510, 0x2514, 0x2518, 0x251C, 0x2524, 0x252C, 0x2534, 0x253C, 0x2580,
+    0x2584, 0x2588, 0x258C, 0x2590, 0x2591, 0x2592, 0x2593, 0x2320, 0x25A0, 0x2219, 0x221A, 0x2248,
+    0x2264, 0x2265, 0x00A0, 0x2321, 0x00B0, 0x00B2, 0x00B7, 0x00F7, 0x2550, 0x2551, 0x2552, 0x0451,
+    0x2553, 0x2554, 0x2555, 0x2556, 0x2557, 0x2558, 0x2559, 0x255A, 0x255B, 0x255C, 0x255D, 0x255E,
+    0x255F, 0x2560, 0x2561, 0x0401, 0x2562, 0x2563, 0x2564, 0x2565, 0x2566, 0x2567, 0x2568, 0x2569,
+    0x256A, 0x256B, 0x256C, 0x00A9, 0x044E, 0x0430, 0x0431, 0x0446, 0x0434, 0x0435, 0x0444, 0x0433,
+    0x0445, 0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x044F, 0x0440, 0x0441,
+    0x0442, 0x0443, 0x0436, 0x0432, 0x044C, 0x044B, 0x0437, 0x0448, 0x044D, 0x0449, 0x0447, 0x044A,
+    0x042E, 0x0410, 0x0411, 0x0426, 0x0414, 0x0415, 0x0424, 0x0413, 0x0425, 0x0418, 0x0419, 0x041A,
+    0x041B, 0x041C, 0x041D, 0x041E, 0x041F, 0x042F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0416, 0x0412,
     0x042C, 0x042B, 0x0417, 0x0428, 0x042D, 0x0429, 0x0427, 0x042A,
 };
 
@@ -55,8 +50,7 @@ constexpr TBom kBoms[] = {
 const TBom *BomOf(QByteArrayView bytes)
 {
     for (const TBom &bom : kBoms)
-        if (bytes.startsWith(bom.Bytes))
-            return &bom;
+        if (bytes.startsWith(bom.Bytes)) return &bom;
     return nullptr;
 }
 
@@ -64,17 +58,14 @@ const TBom *BomOf(QByteArrayView bytes)
 QString CharsetParameter(QStringView content)
 {
     const qsizetype at = content.indexOf(u"charset", 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return {};
+    if (at < 0) return {};
     QStringView rest = content.mid(at + 7).trimmed();
-    if (!rest.startsWith(u'='))
-        return {};
+    if (!rest.startsWith(u'=')) return {};
     rest = rest.mid(1).trimmed();
-    if (rest.startsWith(u'"') || rest.startsWith(u'\''))
-        rest = rest.mid(1);
+    if (rest.startsWith(u'"') || rest.startsWith(u'\'')) rest = rest.mid(1);
     qsizetype end = 0;
-    while (end < rest.size() && !rest[end].isSpace() && rest[end] != u';' && rest[end] != u'"'
-           && rest[end] != u'\'')
+    while (end < rest.size() && !rest[end].isSpace() && rest[end] != u';' && rest[end] != u'"' &&
+           rest[end] != u'\'')
         ++end;
     return rest.left(end).toString();
 }
@@ -84,11 +75,9 @@ std::optional<THtmlCharset> MetaCharset(QByteArrayView bytes)
     const QString head = QString::fromLatin1(bytes.first(qMin(bytes.size(), kPrescanBytes)));
     std::optional<THtmlCharset> found;
     ScanHtmlTags(head, [&found](const THtmlTag &tag) {
-        if (tag.Name != u"meta" || tag.Closing)
-            return true;
+        if (tag.Name != u"meta" || tag.Closing) return true;
         QString label = tag.Attr(u"charset").value_or(QString());
-        if (label.isEmpty())
-            label = CharsetParameter(tag.Attr(u"content").value_or(QString()));
+        if (label.isEmpty()) label = CharsetParameter(tag.Attr(u"content").value_or(QString()));
         found = HtmlCharsetByName(label.trimmed());
         // A file whose bytes could be read as its head was read is never UTF-16.
         if (found == THtmlCharset::Utf16LE || found == THtmlCharset::Utf16BE)
@@ -114,23 +103,20 @@ std::optional<THtmlCharset> HtmlCharsetByName(QStringView label)
         {u"koi8r", THtmlCharset::Koi8R},
     };
     for (const auto &[name, charset] : names)
-        if (label.compare(QStringView(name), Qt::CaseInsensitive) == 0)
-            return charset;
+        if (label.compare(QStringView(name), Qt::CaseInsensitive) == 0) return charset;
     return std::nullopt;
 }
 
 THtmlCharset DetectHtmlCharset(QByteArrayView bytes)
 {
-    if (const TBom *bom = BomOf(bytes))
-        return bom->Charset;
+    if (const TBom *bom = BomOf(bytes)) return bom->Charset;
     return MetaCharset(bytes).value_or(THtmlCharset::Cp1251);
 }
 
 QString DecodeHtml(QByteArrayView bytes)
 {
     const THtmlCharset charset = DetectHtmlCharset(bytes);
-    if (const TBom *bom = BomOf(bytes))
-        bytes = bytes.sliced(bom->Bytes.size());
+    if (const TBom *bom = BomOf(bytes)) bytes = bytes.sliced(bom->Bytes.size());
     switch (charset) {
     case THtmlCharset::Cp1251:
         return DecodeCp1251(bytes);

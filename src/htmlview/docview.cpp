@@ -25,8 +25,8 @@ TDocView::TDocView(TFrameHost &host, TFrame *frame, QWidget *parent)
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     setFrameShape(QFrame::NoFrame);
     document()->setDefaultFont(QFont(kDefaultFont, kDefaultPointSize));
-    document()->setDefaultStyleSheet(QStringLiteral("pre, tt, code, kbd, samp { font-family: \"%1\"; }")
-                                         .arg(kPreformattedFont));
+    document()->setDefaultStyleSheet(
+        QStringLiteral("pre, tt, code, kbd, samp { font-family: \"%1\"; }").arg(kPreformattedFont));
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::Window));
     colours.setColor(QPalette::Text, colours.color(QPalette::WindowText));
@@ -48,7 +48,7 @@ void TDocView::ShowHtml(TPreparedDocument shown, const QUrl &base)
     fBase = base;
     setHtml(fDocument.Html);
     // Screen readers name the frame by its document's title, else by the frame or its file.
-    setAccessibleName(!fDocument.Title.isEmpty() ? fDocument.Title
+    setAccessibleName(!fDocument.Title.isEmpty()  ? fDocument.Title
                       : !fFrame->Name().isEmpty() ? fFrame->Name()
                                                   : QFileInfo(fFrame->File()).fileName());
 }
@@ -74,8 +74,7 @@ QVariant TDocView::loadResource(int type, const QUrl &name)
 {
     const QUrl url = fBase.resolved(name);
     const QString file = url.isLocalFile() ? FindExistingFile(url.toLocalFile()) : QString();
-    if (type == QTextDocument::ImageResource)
-        return file.isEmpty() ? QImage() : fHost.Image(file);
+    if (type == QTextDocument::ImageResource) return file.isEmpty() ? QImage() : fHost.Image(file);
     if (type == QTextDocument::StyleSheetResource) {
         QFile sheet(file);
         if (!file.isEmpty() && sheet.open(QIODevice::ReadOnly))
@@ -93,8 +92,7 @@ void TDocView::focusInEvent(QFocusEvent *event)
 void TDocView::leaveEvent(QEvent *event)
 {
     QTextBrowser::leaveEvent(event);
-    if (!fHotSpot.isEmpty())
-        Hover(QUrl());
+    if (!fHotSpot.isEmpty()) Hover(QUrl());
 }
 
 const THtmlLink *TDocView::LinkOf(const QUrl &token) const
@@ -107,8 +105,7 @@ const THtmlLink *TDocView::LinkOf(const QUrl &token) const
 void TDocView::Hover(const QUrl &token)
 {
     const QString key = token.toString();
-    if (key == fHotSpot)
-        return;
+    if (key == fHotSpot) return;
     fHotSpot = key;
     MarkHotSpot(key);
     fHost.LinkHovered(fFrame, LinkOf(token));
@@ -121,12 +118,12 @@ void TDocView::MarkHotSpot(const QString &token)
          block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().anchorHref() != token)
-                continue;
+            if (fragment.charFormat().anchorHref() != token) continue;
             ExtraSelection mark;
             mark.cursor = QTextCursor(document());
             mark.cursor.setPosition(fragment.position());
-            mark.cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            mark.cursor.setPosition(fragment.position() + fragment.length(),
+                                    QTextCursor::KeepAnchor);
             mark.format.setForeground(QColor(kHotSpotColor));
             marks << mark;
         }

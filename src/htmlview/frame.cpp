@@ -62,8 +62,7 @@ void TFrame::Show(const TFrameState &wanted, int &budget)
 
 void TFrame::RevealFragment()
 {
-    if (fView)
-        fView->ScrollToFragment(fFragment);
+    if (fView) fView->ScrollToFragment(fFragment);
 }
 
 void TFrame::Load(const TFrameState &wanted, int &budget)
@@ -84,9 +83,13 @@ void TFrame::Load(const TFrameState &wanted, int &budget)
     }
     switch (DocumentKindOf(fFile)) {
     case TDocumentKind::Image:
-        ShowView()->ShowHtml({QStringLiteral("<img src=\"%1\">").arg(fBase.toString(QUrl::FullyEncoded)),
-                              {}, {}, {}, {}},
-                             fBase);
+        ShowView()->ShowHtml(
+            {QStringLiteral("<img src=\"%1\">").arg(fBase.toString(QUrl::FullyEncoded)),
+             {},
+             {},
+             {},
+             {}},
+            fBase);
         break;
     case TDocumentKind::PlainText:
         ShowView()->ShowText(DecodeListText(file.read(kMaxDocumentBytes)));
@@ -130,15 +133,14 @@ void TFrame::ShowFrames(const TFrameSetNode &set, const TFrameState &wanted, int
 {
     const std::vector<const TFrameSetNode *> frames = FramesOf(set);
     for (size_t i = 0; i < fFrames.size(); ++i)
-        fFrames[i]->Show(i < wanted.Frames.size() ? wanted.Frames[i] : StateOfSrc(*frames[i], budget),
-                         budget);
+        fFrames[i]->Show(
+            i < wanted.Frames.size() ? wanted.Frames[i] : StateOfSrc(*frames[i], budget), budget);
 }
 
 TFrameState TFrame::StateOfSrc(const TFrameSetNode &frame, int &budget) const
 {
     TFrameState state{frame.Name, {}, {}, {}};
-    if (frame.Src.isEmpty() || Depth() + 1 > kMaxFrameDepth || budget <= 0)
-        return state;
+    if (frame.Src.isEmpty() || Depth() + 1 > kMaxFrameDepth || budget <= 0) return state;
     const TLinkDestination destination = ResolveLink(fBase, frame.Src);
     if (destination.Kind != TLinkDestination::TKind::Local)
         return state; // nothing from outside the disc is shown in a frame
@@ -150,8 +152,7 @@ TFrameState TFrame::StateOfSrc(const TFrameSetNode &frame, int &budget) const
 
 TDocView *TFrame::ShowView()
 {
-    if (fView)
-        return fView;
+    if (fView) return fView;
     auto *view = new TDocView(fHost, this, nullptr);
     const auto policy = fScrolling == TFrameScrolling::Yes  ? Qt::ScrollBarAlwaysOn
                         : fScrolling == TFrameScrolling::No ? Qt::ScrollBarAlwaysOff
@@ -165,8 +166,7 @@ TDocView *TFrame::ShowView()
 
 void TFrame::SetContent(QWidget *content)
 {
-    if (content == fContent)
-        return;
+    if (content == fContent) return;
     if (fContent) {
         // A link in the old content may be what replaces it: it goes once that link is done.
         layout()->removeWidget(fContent);
@@ -176,8 +176,7 @@ void TFrame::SetContent(QWidget *content)
     }
     fView = nullptr;
     fContent = content;
-    if (!content)
-        return;
+    if (!content) return;
     // Laid out at once, so that a place in a new document can be scrolled to straight away.
     layout()->addWidget(content);
     content->show();

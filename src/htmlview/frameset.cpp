@@ -27,10 +27,8 @@ int LeadingNumber(QStringView text, int fallback)
 TFrameLength ParseLength(QStringView text)
 {
     using TUnit = TFrameLength::TUnit;
-    if (text.endsWith(u'*'))
-        return {TUnit::Relative, LeadingNumber(text.chopped(1).trimmed(), 1)};
-    if (text.endsWith(u'%'))
-        return {TUnit::Percent, LeadingNumber(text.chopped(1).trimmed(), 0)};
+    if (text.endsWith(u'*')) return {TUnit::Relative, LeadingNumber(text.chopped(1).trimmed(), 1)};
+    if (text.endsWith(u'%')) return {TUnit::Percent, LeadingNumber(text.chopped(1).trimmed(), 0)};
     const int pixels = LeadingNumber(text, -1);
     return pixels < 0 ? TFrameLength{} : TFrameLength{TUnit::Pixels, pixels};
 }
@@ -41,7 +39,7 @@ TFrameSetNode FrameOf(const THtmlTag &tag)
     frame.Name = tag.Attr(u"name").value_or(QString()).trimmed();
     frame.Src = tag.Attr(u"src").value_or(QString()).trimmed();
     const QString scrolling = tag.Attr(u"scrolling").value_or(QString()).trimmed().toLower();
-    frame.Scrolling = scrolling == u"yes" ? TFrameScrolling::Yes
+    frame.Scrolling = scrolling == u"yes"  ? TFrameScrolling::Yes
                       : scrolling == u"no" ? TFrameScrolling::No
                                            : TFrameScrolling::Auto;
     frame.NoResize = tag.Find(u"noresize") != nullptr;
@@ -109,13 +107,10 @@ private:
 
 bool TFrameSetParser::Visit(const THtmlTag &tag)
 {
-    if (tag.Name == u"noframes")
-        fInNoFrames = !tag.Closing;
-    if (fInNoFrames)
-        return true;
+    if (tag.Name == u"noframes") fInNoFrames = !tag.Closing;
+    if (fInNoFrames) return true;
     if (fOpen.empty()) {
-        if (tag.Name == u"frameset" && !tag.Closing)
-            Open(tag);
+        if (tag.Name == u"frameset" && !tag.Closing) Open(tag);
         return !(tag.Name == u"body" && !tag.Closing);
     }
     if (tag.Name == u"frameset") {
@@ -125,8 +120,8 @@ bool TFrameSetParser::Visit(const THtmlTag &tag)
             --fIgnoredDepth;
         else
             return Close();
-    } else if (tag.Name == u"frame" && !tag.Closing && fIgnoredDepth == 0
-               && fFrames < kMaxFramesPerDocument) {
+    } else if (tag.Name == u"frame" && !tag.Closing && fIgnoredDepth == 0 &&
+               fFrames < kMaxFramesPerDocument) {
         fOpen.back().Items.push_back(FrameOf(tag));
         ++fFrames;
     }
@@ -149,12 +144,10 @@ bool TFrameSetParser::Close()
     TFrameSetNode set = Finish(std::move(fOpen.back()));
     fOpen.pop_back();
     if (fOpen.empty()) {
-        if (!set.Items.empty())
-            fResult = std::move(set);
+        if (!set.Items.empty()) fResult = std::move(set);
         return false;
     }
-    if (!set.Items.empty())
-        fOpen.back().Items.push_back(std::move(set));
+    if (!set.Items.empty()) fOpen.back().Items.push_back(std::move(set));
     return true;
 }
 
@@ -192,9 +185,8 @@ std::vector<int> Distribute(int amount, std::vector<std::int64_t> weights)
     int given = 0;
     for (std::int64_t w : weights) {
         cumulative += w;
-        const int upTo = cumulative == sum
-                             ? amount
-                             : int(std::floor(double(cumulative) * amount / double(sum)));
+        const int upTo =
+            cumulative == sum ? amount : int(std::floor(double(cumulative) * amount / double(sum)));
         parts.push_back(upTo - given);
         given = upTo;
     }
@@ -208,10 +200,8 @@ std::vector<TFrameLength> ParseFrameLengths(QStringView spec)
     std::vector<TFrameLength> lengths;
     for (QStringView part : spec.split(u',')) {
         part = part.trimmed();
-        if (part.isEmpty())
-            continue;
-        if (lengths.size() >= size_t(kMaxFramesPerDocument))
-            break;
+        if (part.isEmpty()) continue;
+        if (lengths.size() >= size_t(kMaxFramesPerDocument)) break;
         lengths.push_back(ParseLength(part));
     }
     return lengths;
@@ -252,7 +242,7 @@ std::vector<int> FrameSizes(const std::vector<TFrameLength> &lengths, int total)
     }
     if (fixedSum >= total || !anyRelative)
         return Distribute(total, fixed); // shrunk or grown together
-    if (!anyShare) // only "0*" entries: they share the rest evenly
+    if (!anyShare)                       // only "0*" entries: they share the rest evenly
         for (size_t i = 0; i < lengths.size(); ++i)
             shares[i] = lengths[i].Unit == TUnit::Relative ? 1 : 0;
     std::vector<int> sizes = Distribute(int(total - fixedSum), shares);

@@ -4,13 +4,11 @@
 
 namespace {
 
-template <typename TState>
-TState *Descend(TState &root, const TFramePath &path)
+template <typename TState> TState *Descend(TState &root, const TFramePath &path)
 {
     TState *state = &root;
     for (int index : path) {
-        if (index < 0 || size_t(index) >= state->Frames.size())
-            return nullptr;
+        if (index < 0 || size_t(index) >= state->Frames.size()) return nullptr;
         state = &state->Frames[size_t(index)];
     }
     return state;
@@ -21,10 +19,8 @@ std::optional<TFramePath> FindNamed(const TFrameState &state, TFramePath path, Q
 {
     for (size_t i = 0; i < state.Frames.size(); ++i) {
         path.push_back(int(i));
-        if (state.Frames[i].Name.compare(name, Qt::CaseInsensitive) == 0)
-            return path;
-        if (auto found = FindNamed(state.Frames[i], path, name))
-            return found;
+        if (state.Frames[i].Name.compare(name, Qt::CaseInsensitive) == 0) return path;
+        if (auto found = FindNamed(state.Frames[i], path, name)) return found;
         path.pop_back();
     }
     return std::nullopt;
@@ -44,21 +40,17 @@ TFrameState *FrameAt(TFrameState &root, const TFramePath &path)
 
 TFramePath ResolveTarget(const TFrameState &root, const TFramePath &from, QStringView target)
 {
-    if (target.isEmpty() || target.compare(u"_self", Qt::CaseInsensitive) == 0)
-        return from;
+    if (target.isEmpty() || target.compare(u"_self", Qt::CaseInsensitive) == 0) return from;
     if (target.compare(u"_parent", Qt::CaseInsensitive) == 0)
         return from.empty() ? from : TFramePath(from.begin(), from.end() - 1);
     if (target.startsWith(u'_')) // _top, _blank and the reserved names we do not know
         return {};
     for (TFramePath above = from;; above.pop_back()) {
         const TFrameState *state = FrameAt(root, above);
-        if (state && state->Name.compare(target, Qt::CaseInsensitive) == 0)
-            return above;
+        if (state && state->Name.compare(target, Qt::CaseInsensitive) == 0) return above;
         if (state)
-            if (auto found = FindNamed(*state, above, target))
-                return *found;
-        if (above.empty())
-            return {};
+            if (auto found = FindNamed(*state, above, target)) return *found;
+        if (above.empty()) return {};
     }
 }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 struct TFrameState {
-    QString Name;     // the frame's name=, empty for the whole view
-    QString File;     // full path of the document, empty for an empty frame
-    QString Fragment; // the place in the document ("#name"), empty for its top
+    QString Name;                    // the frame's name=, empty for the whole view
+    QString File;                    // full path of the document, empty for an empty frame
+    QString Fragment;                // the place in the document ("#name"), empty for its top
     std::vector<TFrameState> Frames; // in document order; empty unless File is a frameset
 
     bool operator==(const TFrameState &) const = default;

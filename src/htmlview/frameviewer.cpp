@@ -26,8 +26,8 @@ TFrameViewer::~TFrameViewer()
 
 void TFrameViewer::LoadFromFile(const QString &fileName)
 {
-    const QString found = fileName.isEmpty() ? QString()
-                                             : FindExistingFile(QFileInfo(fileName).absoluteFilePath());
+    const QString found =
+        fileName.isEmpty() ? QString() : FindExistingFile(QFileInfo(fileName).absoluteFilePath());
     const QFileInfo info(found);
     if (found.isEmpty() || !info.isFile() || !info.isReadable())
         throw EIOError(CantLocateFileMessage(fileName));
@@ -66,16 +66,14 @@ QString TFrameViewer::ActiveFile() const
 
 void TFrameViewer::GoBack()
 {
-    if (!fHistory.GoBack())
-        return;
+    if (!fHistory.GoBack()) return;
     ShowState(fHistory.Current());
     emit HistoryChange();
 }
 
 void TFrameViewer::GoFwd()
 {
-    if (!fHistory.GoForward())
-        return;
+    if (!fHistory.GoForward()) return;
     ShowState(fHistory.Current());
     emit HistoryChange();
 }
@@ -92,8 +90,7 @@ void TFrameViewer::LinkActivated(TFrame *frame, const THtmlLink &link)
         ShellOpen(destination.Url);
         return;
     }
-    if (destination.Kind != TLinkDestination::TKind::Local)
-        return;
+    if (destination.Kind != TLinkDestination::TKind::Local) return;
     const QString file = LocatedFile(destination.File);
     if (DocumentKindOf(file) == TDocumentKind::Other && QFileInfo(file).isFile()) {
         ShellOpen(QUrl::fromLocalFile(file)); // a document the view does not show
@@ -109,7 +106,8 @@ void TFrameViewer::LinkHovered(TFrame *frame, const THtmlLink *link)
         emit HotSpotTargetCovered({}, {});
         return;
     }
-    emit HotSpotTargetCovered(link->Target.isEmpty() ? frame->BaseTarget() : link->Target, link->Href);
+    emit HotSpotTargetCovered(link->Target.isEmpty() ? frame->BaseTarget() : link->Target,
+                              link->Href);
 }
 
 void TFrameViewer::FrameFocused(TFrame *frame)
@@ -121,8 +119,7 @@ void TFrameViewer::Navigate(const TFramePath &path, const QString &file, const Q
 {
     TFrameState wanted = fRoot->State();
     TFrameState *target = FrameAt(wanted, path);
-    if (!target)
-        return;
+    if (!target) return;
     target->File = file;
     target->Fragment = fragment;
     target->Frames.clear();
@@ -130,8 +127,7 @@ void TFrameViewer::Navigate(const TFramePath &path, const QString &file, const Q
     TFrame *opened = FrameAtPath(path);
     opened->RevealFragment();
     fActive = opened->View() ? opened : nullptr;
-    if (fHistory.Add(fRoot->State()))
-        emit HistoryChange();
+    if (fHistory.Add(fRoot->State())) emit HistoryChange();
 }
 
 void TFrameViewer::ShowState(const TFrameState &state)

@@ -2,8 +2,7 @@
 
 bool TFrameHistory::Add(const TFrameState &state)
 {
-    if (Count() > 0 && Current() == state)
-        return false;
+    if (Count() > 0 && Current() == state) return false;
     fEntries.erase(fEntries.begin(), fEntries.begin() + fIndex);
     fEntries.push_front(state);
     fIndex = 0;
@@ -14,16 +13,14 @@ bool TFrameHistory::Add(const TFrameState &state)
 
 bool TFrameHistory::GoBack()
 {
-    if (!CanGoBack())
-        return false;
+    if (!CanGoBack()) return false;
     ++fIndex;
     return true;
 }
 
 bool TFrameHistory::GoForward()
 {
-    if (!CanGoForward())
-        return false;
+    if (!CanGoForward()) return false;
     --fIndex;
     return true;
 }

@@ -45,8 +45,7 @@ qsizetype ReadAttr(QStringView html, qsizetype pos, THtmlTag &tag)
             const QChar quote = html[next];
             attr.ValueBegin = next + 1;
             attr.ValueEnd = html.indexOf(quote, attr.ValueBegin);
-            if (attr.ValueEnd < 0)
-                attr.ValueEnd = html.size();
+            if (attr.ValueEnd < 0) attr.ValueEnd = html.size();
             pos = qMin(attr.ValueEnd + 1, html.size());
         } else {
             attr.ValueBegin = next;
@@ -73,8 +72,7 @@ THtmlTag ReadTag(QStringView html, qsizetype begin, qsizetype pos, bool closing)
     tag.Name = html.mid(nameBegin, pos - nameBegin).toString().toLower();
     while (pos < html.size()) {
         pos = SkipSpaces(html, pos);
-        if (pos >= html.size())
-            break;
+        if (pos >= html.size()) break;
         if (html[pos] == u'>') {
             ++pos;
             break;
@@ -110,18 +108,18 @@ qsizetype FindClosingTag(QStringView html, qsizetype from, QStringView name)
 std::optional<char32_t> NamedEntity(QStringView name)
 {
     static const std::pair<const char16_t *, char32_t> names[] = {
-        {u"amp", U'&'}, {u"lt", U'<'}, {u"gt", U'>'}, {u"quot", U'"'}, {u"apos", U'\''},
-        {u"nbsp", U'\u00A0'}};
+        {u"amp", U'&'},  {u"lt", U'<'},    {u"gt", U'>'},
+        {u"quot", U'"'}, {u"apos", U'\''}, {u"nbsp", U'\u00A0'}};
     for (const auto &[entity, code] : names)
-        if (name.compare(QStringView(entity), Qt::CaseInsensitive) == 0)
-            return code;
+        if (name.compare(QStringView(entity), Qt::CaseInsensitive) == 0) return code;
     return std::nullopt;
 }
 
 bool IsDigitIn(QChar c, bool hex)
 {
     const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (hex && ((u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F')));
+    return (u >= u'0' && u <= u'9') ||
+           (hex && ((u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F')));
 }
 
 // The code of the numeric reference whose digits start at pos (pos moves past them); nothing when
@@ -133,8 +131,7 @@ std::optional<char32_t> NumericEntity(QStringView text, qsizetype &pos)
     qsizetype end = begin;
     while (end < text.size() && end - begin < 8 && IsDigitIn(text[end], hex))
         ++end;
-    if (end == begin)
-        return std::nullopt;
+    if (end == begin) return std::nullopt;
     pos = end;
     const uint code = text.mid(begin, end - begin).toUInt(nullptr, hex ? 16 : 10);
     const bool valid = code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
@@ -146,8 +143,7 @@ std::optional<char32_t> NumericEntity(QStringView text, qsizetype &pos)
 const THtmlAttr *THtmlTag::Find(QStringView name) const
 {
     for (const THtmlAttr &attr : Attrs)
-        if (attr.Name == name)
-            return &attr;
+        if (attr.Name == name) return &attr;
     return nullptr;
 }
 
@@ -162,8 +158,7 @@ void ScanHtmlTags(QStringView html, const std::function<bool(const THtmlTag &)> 
     qsizetype pos = 0;
     while (pos < html.size()) {
         const qsizetype lt = html.indexOf(u'<', pos);
-        if (lt < 0 || lt + 1 >= html.size())
-            break;
+        if (lt < 0 || lt + 1 >= html.size()) break;
         const QChar next = html[lt + 1];
         if (next == u'!' || next == u'?') {
             pos = SkipMarkup(html, lt);
@@ -176,10 +171,9 @@ void ScanHtmlTags(QStringView html, const std::function<bool(const THtmlTag &)> 
             continue;
         }
         const THtmlTag tag = ReadTag(html, lt, nameAt, closing);
-        if (!visit(tag))
-            return;
-        pos = !closing && HoldsRawText(tag.Name) ? FindClosingTag(html, tag.End, tag.Name)
-                                                 : tag.End;
+        if (!visit(tag)) return;
+        pos =
+            !closing && HoldsRawText(tag.Name) ? FindClosingTag(html, tag.End, tag.Name) : tag.End;
     }
 }
 
@@ -191,8 +185,7 @@ QString HtmlTextUntil(QStringView html, qsizetype from, QStringView name)
 
 QString DecodeHtmlEntities(QStringView text)
 {
-    if (!text.contains(u'&'))
-        return text.toString();
+    if (!text.contains(u'&')) return text.toString();
     QString out;
     out.reserve(text.size());
     qsizetype pos = 0;

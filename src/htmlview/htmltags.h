@@ -11,9 +11,9 @@
 #include <vector>
 
 struct THtmlAttr {
-    QString Name;        // lower case
-    QString Value;        // character references decoded; empty when the attribute has none
-    bool HasValue = false; // written with "="
+    QString Name;             // lower case
+    QString Value;            // character references decoded; empty when the attribute has none
+    bool HasValue = false;    // written with "="
     qsizetype ValueBegin = 0; // the value as written (without quotes) spans [ValueBegin, ValueEnd)
     qsizetype ValueEnd = 0;
 };

@@ -17,7 +17,6 @@ QImage TImageCache::Get(const QString &file)
             return fEntries.front().second;
         }
     fEntries.emplace_front(file, LoadHtmlImage(file));
-    if (fEntries.size() > size_t(fCapacity))
-        fEntries.pop_back();
+    if (fEntries.size() > size_t(fCapacity)) fEntries.pop_back();
     return fEntries.front().second;
 }

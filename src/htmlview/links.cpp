@@ -11,8 +11,7 @@ QUrl ReferenceOf(QStringView href)
 {
     const QString text = href.trimmed().toString();
     const QUrl url(text, QUrl::TolerantMode);
-    if (!url.scheme().isEmpty())
-        return url;
+    if (!url.scheme().isEmpty()) return url;
     return QUrl(QString(text).replace(u'\\', u'/'), QUrl::TolerantMode);
 }
 
@@ -33,8 +32,7 @@ TLinkDestination ResolveLink(const QUrl &base, QStringView href)
     const QUrl url = base.resolved(reference);
     if (url.isLocalFile() || url.scheme().isEmpty())
         return {TLinkDestination::TKind::Local, {}, url.toLocalFile(), url.fragment()};
-    if (scheme == u"javascript" || scheme == u"about")
-        return {};
+    if (scheme == u"javascript" || scheme == u"about") return {};
     return {TLinkDestination::TKind::External, url, {}, {}};
 }
 
@@ -47,13 +45,12 @@ QString LocatedFile(const QString &path)
 TDocumentKind DocumentKindOf(const QString &file)
 {
     const QString suffix = QFileInfo(file).suffix().toLower();
-    if (suffix.isEmpty() || suffix == u"htm" || suffix == u"html" || suffix == u"shtml"
-        || suffix == u"xhtml")
+    if (suffix.isEmpty() || suffix == u"htm" || suffix == u"html" || suffix == u"shtml" ||
+        suffix == u"xhtml")
         return TDocumentKind::Html;
-    if (suffix == u"txt")
-        return TDocumentKind::PlainText;
-    if (suffix == u"jpg" || suffix == u"jpeg" || suffix == u"gif" || suffix == u"png"
-        || suffix == u"bmp")
+    if (suffix == u"txt") return TDocumentKind::PlainText;
+    if (suffix == u"jpg" || suffix == u"jpeg" || suffix == u"gif" || suffix == u"png" ||
+        suffix == u"bmp")
         return TDocumentKind::Image;
     return TDocumentKind::Other;
 }

@@ -2,8 +2,8 @@
 #include "htmlview/charset.h"
 #include "htmlview/htmltags.h"
 
-#include <QStringList>
 #include "printqstring.h"
+#include <QStringList>
 #include <gtest/gtest.h>
 
 TEST(HtmlCharset, ByteOrderMarkThenMetaThenWindows1251)
@@ -39,10 +39,12 @@ TEST(HtmlCharset, ByteOrderMarkThenMetaThenWindows1251)
 TEST(HtmlCharset, DecodesWithoutTheByteOrderMark)
 {
     const QString text = "Ёлка №1";
-    EXPECT_EQ(DecodeHtml("\xA8\xEB\xEA\xE0 \xB9" "1"), text);
+    EXPECT_EQ(DecodeHtml("\xA8\xEB\xEA\xE0 \xB9"
+                         "1"),
+              text);
     EXPECT_EQ(DecodeHtml("\xEF\xBB\xBF" + text.toUtf8()), text);
-    EXPECT_EQ(DecodeHtml(QByteArray("\xFF\xFE", 2)
-                         + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2)),
+    EXPECT_EQ(DecodeHtml(QByteArray("\xFF\xFE", 2) +
+                         QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2)),
               text);
     EXPECT_EQ(DecodeHtml("<meta charset=koi8-r>\xB3\xCC\xCB\xC1"), "<meta charset=koi8-r>Ёлка");
     EXPECT_EQ(DecodeHtml("<meta charset=cp866>\xF0\xAB\xAA\xA0"), "<meta charset=cp866>Ёлка");

@@ -11,8 +11,7 @@ using TUnit = TFrameLength::TUnit;
 // A frameset in short: "rows(a,b)" / "cols(a,b)" around frame names.
 std::string Shape(const TFrameSetNode &node)
 {
-    if (!node.IsFrameSet)
-        return node.Name.toStdString();
+    if (!node.IsFrameSet) return node.Name.toStdString();
     std::string text = node.Rows ? "rows(" : "cols(";
     for (size_t i = 0; i < node.Items.size(); ++i)
         text += (i ? "," : "") + Shape(node.Items[i]);
@@ -33,7 +32,8 @@ TEST(FrameLengths, AreReadLikeBrowsersReadThem)
         const char *Spec;
         std::vector<TFrameLength> Lengths;
     } cases[] = {
-        {"120,30%,*,3*", {{TUnit::Pixels, 120}, {TUnit::Percent, 30}, {TUnit::Relative, 1}, {TUnit::Relative, 3}}},
+        {"120,30%,*,3*",
+         {{TUnit::Pixels, 120}, {TUnit::Percent, 30}, {TUnit::Relative, 1}, {TUnit::Relative, 3}}},
         {" 50 % , 2 * ,0*", {{TUnit::Percent, 50}, {TUnit::Relative, 2}, {TUnit::Relative, 0}}},
         {"100px,12.7,x", {{TUnit::Pixels, 100}, {TUnit::Pixels, 12}, {TUnit::Relative, 1}}},
         {"99999999999,,", {{TUnit::Pixels, 1000000}}},
@@ -55,8 +55,8 @@ TEST(FrameSizes, ShareTheSpaceAndAlwaysAddUp)
         {"30%,*", 1000, {300, 700}},
         {"*,2*,*", 400, {100, 200, 100}},
         {"100,25%,*,3*", 900, {100, 225, 143, 432}},
-        {"300,400", 500, {214, 286}},  // too large: shrunk together
-        {"100,100", 400, {200, 200}},  // too small and nothing relative: grown together
+        {"300,400", 500, {214, 286}}, // too large: shrunk together
+        {"100,100", 400, {200, 200}}, // too small and nothing relative: grown together
         {"60%,60%", 100, {50, 50}},
         {"100,0*,0*", 300, {100, 100, 100}},
         {"0,0", 10, {5, 5}},
@@ -76,7 +76,8 @@ TEST(FrameSetParser, FindsTheShapeOfTheFrameset)
     } cases[] = {
         {"<frameset cols=\"30%,*\"><frame name=a><frame name=b></frameset>", "cols(a,b)"},
         {"<FRAMESET ROWS=50,*><FRAME NAME=a><FRAMESET COLS=*,*><FRAME NAME=b><FRAME NAME=c>"
-         "</FRAMESET></FRAMESET>", "rows(a,cols(b,c))"},
+         "</FRAMESET></FRAMESET>",
+         "rows(a,cols(b,c))"},
         // both lists: rows of columns, filled row by row; the last row may be short
         {"<frameset rows=*,* cols=*,*><frame name=a><frame name=b><frame name=c></frameset>",
          "rows(cols(a,b),cols(c))"},
@@ -85,11 +86,13 @@ TEST(FrameSetParser, FindsTheShapeOfTheFrameset)
         {"<frameset cols=*,*><frame name=a><noframes><frame name=x></noframes><frame name=b>",
          "cols(a,b)"}, // cut off: still a frameset
         {"<frameset cols=*,*><frameset rows=*></frameset><frame name=a></frameset>", "cols(a)"},
-        {"<!-- <frameset cols=*><frame name=x></frameset> --><body><frameset cols=*><frame name=a>", "none"},
+        {"<!-- <frameset cols=*><frame name=x></frameset> --><body><frameset cols=*><frame name=a>",
+         "none"},
         {"<script>'<frameset cols=*><frame name=x>'</script><p>text</p>", "none"},
         {"<frameset cols=*></frameset>", "none"},
         {"<p>no frames</p>", "none"},
-        {"<frameset cols=*><frame name=a></frameset><frameset cols=*><frame name=b></frameset>", "cols(a)"},
+        {"<frameset cols=*><frame name=a></frameset><frameset cols=*><frame name=b></frameset>",
+         "cols(a)"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ShapeOf(c.Html), c.Shape) << c.Html;
@@ -125,8 +128,8 @@ TEST(FrameSetParser, BadFramesetsCostLittle)
         ++depth;
     EXPECT_EQ(depth, kMaxFrameSetNesting);
 
-    const auto wide = ParseFrameSet("<frameset cols=\"" + QString("*,").repeated(500) + "\">"
-                                    + QString("<frame>").repeated(500));
+    const auto wide = ParseFrameSet("<frameset cols=\"" + QString("*,").repeated(500) + "\">" +
+                                    QString("<frame>").repeated(500));
     ASSERT_TRUE(wide);
     EXPECT_EQ(FramesOf(*wide).size(), size_t(kMaxFramesPerDocument));
 }

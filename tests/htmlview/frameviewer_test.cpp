@@ -41,7 +41,8 @@ TEST_F(FrameViewerTest, ShowsTheDemoDiscsHtmlSection)
     Viewer.LoadFromFile(html + "index.htm");
     EXPECT_TRUE(TextIn(Viewer, "menu").contains("Разделы"));
     QTextDocument *main = FrameNamed(Viewer, "main")->View()->document();
-    const QVariant stage = main->resource(QTextDocument::ImageResource, QUrl("../photos/stage.jpg"));
+    const QVariant stage =
+        main->resource(QTextDocument::ImageResource, QUrl("../photos/stage.jpg"));
     EXPECT_FALSE(stage.value<QImage>().isNull());
 
     ClickLink(FrameNamed(Viewer, "menu")->View(), "Анна Лесная");
@@ -75,8 +76,9 @@ TEST_F(FrameViewerTest, NestedFramesetsAndNoResizeBorders)
 TEST_F(FrameViewerTest, AMissingFrameFileShowsTheErrorInThatFrameOnly)
 {
     Pages.Write("menu.htm", "<p>Меню</p>");
-    Viewer.LoadFromFile(Pages.Write("index.htm", "<frameset cols=\"*,*\"><frame name=\"menu\" src=\"menu.htm\">"
-                                                 "<frame name=\"main\" src=\"gone.htm\"></frameset>"));
+    Viewer.LoadFromFile(Pages.Write("index.htm",
+                                    "<frameset cols=\"*,*\"><frame name=\"menu\" src=\"menu.htm\">"
+                                    "<frame name=\"main\" src=\"gone.htm\"></frameset>"));
     EXPECT_EQ(TextIn(Viewer, "main"), "Can't locate file: " + Pages.Path("gone.htm"));
     EXPECT_EQ(TextIn(Viewer, "menu"), "Меню");
     EXPECT_EQ(Viewer.CurrentFile(), Pages.Path("index.htm"));
@@ -102,12 +104,15 @@ TEST_F(FrameViewerTest, AMissingStartFileRaisesAndTheViewKeepsItsDocument)
 
 TEST_F(FrameViewerTest, FramesetsThatIncludeThemselvesStop)
 {
-    Pages.Write("self.htm", "<frameset rows=\"*,*\"><frame src=\"leaf.htm\"><frame src=\"self.htm\"></frameset>");
+    Pages.Write(
+        "self.htm",
+        "<frameset rows=\"*,*\"><frame src=\"leaf.htm\"><frame src=\"self.htm\"></frameset>");
     Pages.Write("leaf.htm", "<p>Лист</p>");
     Pages.Write("ping.htm", "<frameset cols=\"*\"><frame src=\"pong.htm\"></frameset>");
     Pages.Write("pong.htm", "<frameset cols=\"*\"><frame src=\"ping.htm\"></frameset>");
-    Pages.Write("twice.htm", "<frameset cols=\"*,*,*\"><frame src=\"twice.htm\"><frame src=\"twice.htm\">"
-                             "<frame src=\"twice.htm\"></frameset>");
+    Pages.Write("twice.htm",
+                "<frameset cols=\"*,*,*\"><frame src=\"twice.htm\"><frame src=\"twice.htm\">"
+                "<frame src=\"twice.htm\"></frameset>");
     for (const char *name : {"self.htm", "ping.htm", "twice.htm"}) {
         Viewer.LoadFromFile(Pages.Path(name));
         int documents = 0;
@@ -130,7 +135,8 @@ TEST_F(FrameViewerTest, APlaceNamedByAFramesSrcIsShownThoughTheViewLoadedHidden)
         text += QString("<p>Строка %1</p>").arg(i);
     Pages.Write("long.htm", text + "<p><a name=\"end\">Конец</a></p>");
     Viewer.hide(); // another page of the window is on top
-    Viewer.LoadFromFile(Pages.Write("index.htm", "<frameset cols=\"*\"><frame name=\"main\" src=\"long.htm#end\"></frameset>"));
+    Viewer.LoadFromFile(Pages.Write(
+        "index.htm", "<frameset cols=\"*\"><frame name=\"main\" src=\"long.htm#end\"></frameset>"));
     Viewer.show();
     QApplication::processEvents();
     EXPECT_GT(FrameNamed(Viewer, "main")->View()->verticalScrollBar()->value(), 0);
@@ -142,8 +148,9 @@ TEST_F(FrameViewerTest, DocumentsAreReadInTheCharsetTheyDeclare)
     Pages.Write("cp1251.htm", "<p>" + text + "</p>");
     Pages.WriteBytes("utf8.htm", "<meta charset=\"utf-8\"><p>" + text.toUtf8() + "</p>");
     Pages.WriteBytes("bom.htm", "\xEF\xBB\xBF<p>" + text.toUtf8() + "</p>");
-    Pages.WriteBytes("koi8.htm", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=KOI8-R\">"
-                                 "<p>\xF0\xD2\xC9\xD7\xC5\xD4, \xB3\xD6</p>");
+    Pages.WriteBytes("koi8.htm",
+                     "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=KOI8-R\">"
+                     "<p>\xF0\xD2\xC9\xD7\xC5\xD4, \xB3\xD6</p>");
     const char *frames[] = {"cp1251", "utf8", "bom", "koi8"};
     QString set = "<frameset rows=\"*,*,*,*\">";
     for (const char *frame : frames)
@@ -162,8 +169,10 @@ TEST_F(FrameViewerTest, PicturesAreTakenFromTheDocumentsOwnFolder)
     for (const char *page : {"one/page.htm", "two/page.htm"}) {
         Viewer.LoadFromFile(Pages.Path(page));
         QTextDocument *shown = Viewer.findChild<TDocView *>()->document();
-        const QImage image = shown->resource(QTextDocument::ImageResource, QUrl("pic.png")).value<QImage>();
-        EXPECT_EQ(image.size(), QString(page).startsWith("one") ? QSize(30, 20) : QSize(40, 10)) << page;
+        const QImage image =
+            shown->resource(QTextDocument::ImageResource, QUrl("pic.png")).value<QImage>();
+        EXPECT_EQ(image.size(), QString(page).startsWith("one") ? QSize(30, 20) : QSize(40, 10))
+            << page;
     }
 }
 
@@ -188,7 +197,8 @@ TEST_F(FrameViewerTest, TextAndPictureFilesOpenInTheView)
 {
     Pages.WriteImage("photo.jpg", QSize(64, 48));
     Pages.Write("notes.txt", "a < b");
-    Viewer.LoadFromFile(Pages.Write("links.htm", "<a href=\"notes.txt\">notes</a> <a href=\"photo.jpg\">photo</a>"));
+    Viewer.LoadFromFile(Pages.Write(
+        "links.htm", "<a href=\"notes.txt\">notes</a> <a href=\"photo.jpg\">photo</a>"));
     ClickLink(Viewer.findChild<TDocView *>(), "notes");
     EXPECT_EQ(Viewer.findChild<TDocView *>()->toPlainText(), "a < b");
     Viewer.GoBack();
@@ -213,7 +223,9 @@ TEST_F(FrameViewerTest, TheViewHasTheSettingsOfThePage)
 TEST_F(FrameViewerTest, StyleSheetsAreReadFromTheDisc)
 {
     Pages.Write("css/site.css", "p { color: #00ff00; }\n");
-    Viewer.LoadFromFile(Pages.Write("page.htm", "<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"CSS/Site.css\"></head><p>Зелёный</p>"));
+    Viewer.LoadFromFile(
+        Pages.Write("page.htm", "<html><head><link rel=\"stylesheet\" type=\"text/css\" "
+                                "href=\"CSS/Site.css\"></head><p>Зелёный</p>"));
     const QTextCursor text = Viewer.findChild<TDocView *>()->document()->find("Зелёный");
     EXPECT_EQ(text.charFormat().foreground().color(), QColor(0, 255, 0));
 }

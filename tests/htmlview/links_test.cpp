@@ -56,9 +56,13 @@ TEST(Links, TargetsNameFramesNearestFirst)
 {
     // view: frameset of nav, body; body: frameset of left, right; right: frameset of nav, main
     const TFrameState view{
-        "", "/i.htm", "",
+        "",
+        "/i.htm",
+        "",
         {{"nav", "/n.htm", "", {}},
-         {"body", "/b.htm", "",
+         {"body",
+          "/b.htm",
+          "",
           {{"left", "/l.htm", "", {}},
            {"right", "/r.htm", "", {{"nav", "/n2.htm", "", {}}, {"Main", "/m.htm", "", {}}}}}}}};
     const struct {
@@ -66,13 +70,11 @@ TEST(Links, TargetsNameFramesNearestFirst)
         const char *Target;
         TFramePath Opened;
     } cases[] = {
-        {{1, 0}, "", {1, 0}},          {{1, 0}, "_self", {1, 0}},
-        {{1, 0}, "_parent", {1}},      {{1, 1, 0}, "_PARENT", {1, 1}},
-        {{}, "_parent", {}},           {{1, 0}, "_top", {}},
-        {{1, 0}, "_blank", {}},        {{1, 0}, "_unknown", {}},
-        {{1, 0}, "main", {1, 1, 1}},   {{1, 1, 1}, "nav", {1, 1, 0}},
-        {{1, 0}, "nav", {1, 1, 0}},    {{0}, "nav", {0}},
-        {{1, 0}, "body", {1}},         {{1, 0}, "nowhere", {}},
+        {{1, 0}, "", {1, 0}},           {{1, 0}, "_self", {1, 0}},  {{1, 0}, "_parent", {1}},
+        {{1, 1, 0}, "_PARENT", {1, 1}}, {{}, "_parent", {}},        {{1, 0}, "_top", {}},
+        {{1, 0}, "_blank", {}},         {{1, 0}, "_unknown", {}},   {{1, 0}, "main", {1, 1, 1}},
+        {{1, 1, 1}, "nav", {1, 1, 0}},  {{1, 0}, "nav", {1, 1, 0}}, {{0}, "nav", {0}},
+        {{1, 0}, "body", {1}},          {{1, 0}, "nowhere", {}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ResolveTarget(view, c.From, QString(c.Target)), c.Opened) << c.Target;
@@ -84,7 +86,8 @@ TEST(Links, TargetsNameFramesNearestFirst)
 TEST(PreparedDocument, LinksBecomeTokensAndTheHeadIsRead)
 {
     const TPreparedDocument doc = PrepareDocument(
-        u"<head><title> Диск \n «Ветер» </title><base href=\"../\" target=main><base target=x></head>"
+        u"<head><title> Диск \n «Ветер» </title><base href=\"../\" target=main><base "
+        u"target=x></head>"
         u"<a name=top>Верх</a> <a href=' a.htm ' target=_top>A</a> <A HREF=b.htm?x&amp;y>B</A> "
         u"<a href>C</a>");
     EXPECT_EQ(doc.Title, "Диск «Ветер»");

@@ -96,13 +96,14 @@ TEST_F(NavigationTest, TargetsAreResolvedLikeABrowser)
                             "<a href=\"page.htm\" target=\"nowhere\">unknown</a>");
     Pages.Write("right.htm", "<p>Справа</p>");
     Pages.Write("page.htm", "<p>Страница</p>");
-    const QString top = Pages.Write("top.htm", "<frameset rows=\"50,*\"><frame name=\"nav\" src=\"nav.htm\">"
-                                               "<frame name=\"body\" src=\"inner.htm\"></frameset>");
+    const QString top =
+        Pages.Write("top.htm", "<frameset rows=\"50,*\"><frame name=\"nav\" src=\"nav.htm\">"
+                               "<frame name=\"body\" src=\"inner.htm\"></frameset>");
     const struct {
         const char *Link;
         TFramePath Opened;
     } cases[] = {
-        {"self", {1, 0}}, {"parent", {1}}, {"top", {}},      {"blank", {}},
+        {"self", {1, 0}}, {"parent", {1}},   {"top", {}},     {"blank", {}},
         {"named", {0}},   {"based", {1, 1}}, {"unknown", {}},
     };
     for (const auto &c : cases) {

@@ -46,8 +46,7 @@ protected:
     TFrame *FrameShowing(const QString &file)
     {
         for (TFrame *frame : Viewer.findChildren<TFrame *>())
-            if (frame->File() == file)
-                return frame;
+            if (frame->File() == file) return frame;
         return nullptr;
     }
 
