@@ -42,8 +42,7 @@ TDocView::TDocView(TFrameHost &host, TFrame *frame, QWidget *parent)
 
 void TDocView::ShowHtml(TPreparedDocument shown, const QUrl &base)
 {
-    fHotSpot.clear();
-    setExtraSelections({});
+    Hover(QUrl()); // the link under the mouse goes with its document
     fDocument = std::move(shown);
     fBase = base;
     setHtml(fDocument.Html);
@@ -92,7 +91,13 @@ void TDocView::focusInEvent(QFocusEvent *event)
 void TDocView::leaveEvent(QEvent *event)
 {
     QTextBrowser::leaveEvent(event);
-    if (!fHotSpot.isEmpty()) Hover(QUrl());
+    Hover(QUrl());
+}
+
+void TDocView::hideEvent(QHideEvent *event)
+{
+    QTextBrowser::hideEvent(event);
+    Hover(QUrl()); // a view replaced by another document has no link under the mouse
 }
 
 const THtmlLink *TDocView::LinkOf(const QUrl &token) const

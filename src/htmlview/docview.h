@@ -30,6 +30,7 @@ protected:
     QVariant loadResource(int type, const QUrl &name) override;
     void focusInEvent(QFocusEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     const THtmlLink *LinkOf(const QUrl &token) const;

@@ -178,6 +178,14 @@ TEST_F(NavigationTest, HoverReportsTheLinkAndDrawsItInFuchsia)
     ASSERT_EQ(Hovers.size(), 2);
     EXPECT_EQ(Hovers[1], (QStringList{"", ""}));
     EXPECT_TRUE(menu->extraSelections().isEmpty());
+
+    // A link that replaces the document under the mouse takes its report with it.
+    Pages.Write("main.htm", "<a href=\"index.htm\" target=\"_top\">Домой</a>");
+    Viewer.LoadFromFile(Pages.Path("index.htm"));
+    ClickLink(FrameNamed(Viewer, "main")->View(), "Домой");
+    ASSERT_EQ(Hovers.size(), 4);
+    EXPECT_EQ(Hovers[2], (QStringList{"_top", "index.htm"}));
+    EXPECT_EQ(Hovers[3], (QStringList{"", ""}));
 }
 
 } // namespace
