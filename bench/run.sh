@@ -13,3 +13,4 @@ run bench-lists
 run bench-mainwindow
 run bench-decoder
 run bench-folderscan
+run bench-htmlview
