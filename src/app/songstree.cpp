@@ -59,15 +59,31 @@ QPixmap NotePixmap(const QColor &colour)
     return pixmap;
 }
 
+bool IsCaptionRole(int column, int role)
+{
+    return column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole);
+}
+
 } // namespace
 
-TTreeNode::TTreeNode(TType type, const QString &caption)
-    : QTreeWidgetItem(QStringList(caption), type)
+TTreeNode::TTreeNode(TType type, const QString &caption) : QTreeWidgetItem(type), fCaption(caption)
 {
+}
+
+void TTreeNode::setData(int column, int role, const QVariant &value)
+{
+    if (!IsCaptionRole(column, role)) {
+        QTreeWidgetItem::setData(column, role, value);
+        return;
+    }
+    fCaption = value.toString();
+    emitDataChanged();
 }
 
 QVariant TTreeNode::data(int column, int role) const
 {
+    if (IsCaptionRole(column, role))
+        return fCaption;
     if (role != Qt::DecorationRole || column != 0)
         return QTreeWidgetItem::data(column, role);
     QVariant own = QTreeWidgetItem::data(column, role);

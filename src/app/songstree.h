@@ -10,12 +10,17 @@
 #include <QTreeWidget>
 
 // A node of the tree. Its level is its item type; a node without an image of its own shows its
-// level's image, so a hundred thousand nodes do not each carry a copy of it.
+// level's image, so a hundred thousand nodes do not each carry a copy of it. The caption is kept
+// as a plain text (usually sharing the model's title) rather than in the item's list of values.
 class TTreeNode : public QTreeWidgetItem {
 public:
     enum TType { ArtistNode = UserType, AlbumNode, SongNode };
     TTreeNode(TType type, const QString &caption);
     QVariant data(int column, int role) const override;
+    void setData(int column, int role, const QVariant &value) override;
+
+private:
+    QString fCaption;
 };
 
 class TSongTreeItem : public TTreeNode, public TSongNode {

@@ -47,11 +47,11 @@ public:
     // Makes this record stand for song of album of artist.
     void Refer(const TArtistItem &artist, const TAlbItem &album, const TSongItem &song);
 
-    const QString &AlbumPicture() const { return fAlbum->Picture; }
-    const QString &File() const { return fSong->File; }
-    const QString &Text() const { return fSong->Text; }
-    const QString &History() const { return fArtist->History; }
-    const QString &Retsenzia() const { return fAlbum->Retsenzia; }
+    QString AlbumPicture() const { return fAlbum->Picture; }
+    QString File() const { return fSong->File; }
+    QString Text() const { return fSong->Text; }
+    QString History() const { return fArtist->History; }
+    QString Retsenzia() const { return fAlbum->Retsenzia; }
     const QString &Title() const { return fSong->Title; }
     const QString &Artist() const { return fArtist->Name; }
     const QString &Album() const { return fAlbum->Name; }

@@ -4,15 +4,16 @@
 // written for drive-letter paths that cannot be resolved here); an empty text means "not given".
 
 #include "library/collection.h"
+#include "library/filepath.h"
 
 #include <QString>
 #include <functional>
 
 class TSongItem : public TCollectionItem<TSongItem> {
 public:
-    QString File;    // the sound file
-    QString Picture; // photo belonging to the song
-    QString Text;    // song text document
+    TFilePath File;    // the sound file
+    TFilePath Picture; // photo belonging to the song
+    TFilePath Text;    // song text document
     QString Title;
     QString Comment;
 };
@@ -21,8 +22,8 @@ using TSongColl = TCollection<TSongItem>;
 class TAlbItem : public TCollectionItem<TAlbItem> {
 public:
     TSongColl Songs;
-    QString Picture;   // album cover
-    QString Retsenzia; // album review document
+    TFilePath Picture;   // album cover
+    TFilePath Retsenzia; // album review document
     QString Name;
     QString Year; // free text, never parsed
 };
@@ -32,8 +33,8 @@ class TArtistItem : public TCollectionItem<TArtistItem> {
 public:
     TAlbColl Albums;
     QString Name;
-    QString History;  // artist history document
-    QString PicPaths; // text file listing photo folders, one per line
+    TFilePath History;  // artist history document
+    TFilePath PicPaths; // text file listing photo folders, one per line
 };
 using TArtistColl = TCollection<TArtistItem>;
 
