@@ -7,6 +7,7 @@
 #include "library/id3v1.h"
 #include "library/m3u.h"
 #include "library/playlistfile.h"
+#include "richtext/richtext.h"
 
 #include <QFileInfo>
 
@@ -73,4 +74,12 @@ QByteArray TagsCommand(const QString &file)
     TMP3TagInfo info;
     ReadID3v1Tag(file, info);
     return TagsJson(info);
+}
+
+QByteArray TextCommand(const QString &file)
+{
+    QString text = DocumentPlainText(ReadDocumentFile(file));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1); // the line end every output gets
+    return text.toUtf8();
 }

@@ -13,3 +13,6 @@ void ConvertCommand(const QString &in, const QString &out);
 void PackCommand(const QString &in, const QString &out, const QString &artistTemplate,
                  const QString &albumTemplate);
 QByteArray TagsCommand(const QString &file);
+// The document's text as the text pages read it (RTF or plain text), UTF-8: a line for each
+// paragraph, table rows on one line with a tab between cells.
+QByteArray TextCommand(const QString &file);

@@ -1,5 +1,6 @@
 // lorvanta-list: the core's list operations for scripts and tests.
 //   dump [--summary] FILE | convert IN OUT | pack IN OUT.m3u [--artist T] [--album T] | tags FILE
+//   | text FILE
 // Exit status 0 on success; 1 with one line on standard error for bad input.
 
 #include "cli/clierror.h"
@@ -14,7 +15,8 @@
 namespace {
 
 const char kUsage[] = "Использование: lorvanta-list dump [--summary] FILE | convert IN OUT | "
-                      "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE";
+                      "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE | "
+                      "text FILE";
 
 // The command's words after its name: options with their values, and the positional arguments.
 struct TArgs {
@@ -77,11 +79,12 @@ QByteArray Run(const QString &command, const QStringList &words)
             ConvertCommand(in, out);
         return {};
     }
-    if (command == QLatin1String("tags")) {
+    if (command == QLatin1String("tags") || command == QLatin1String("text")) {
         const TArgs args = ParseArgs(words, {});
         if (args.positional.size() != 1)
             UsageError();
-        return TagsCommand(AbsoluteArgPath(args.positional[0]));
+        const QString file = AbsoluteArgPath(args.positional[0]);
+        return command == QLatin1String("tags") ? TagsCommand(file) : TextCommand(file);
     }
     UsageError();
 }
