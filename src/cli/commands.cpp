@@ -7,7 +7,7 @@
 #include "library/id3v1.h"
 #include "library/m3u.h"
 #include "library/playlistfile.h"
-#include "richtext/richtext.h"
+#include "richtext/documenttext.h"
 
 #include <QFileInfo>
 

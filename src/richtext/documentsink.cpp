@@ -60,6 +60,12 @@ TDocumentSink::TDocumentSink(QTextDocument &document, const TRtfTables &tables)
 {
 }
 
+QColor TDocumentSink::ColorOf(int index) const
+{
+    const int rgb = fTables.Color(index);
+    return rgb == TRtfTables::kAutomatic ? QColor() : QColor(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
+}
+
 const QTextCharFormat &TDocumentSink::CharFormat(const TRtfCharProps &chars)
 {
     if (fCharFormatMade && chars == fCharProps)
@@ -78,11 +84,11 @@ const QTextCharFormat &TDocumentSink::CharFormat(const TRtfCharProps &chars)
         format.setVerticalAlignment(chars.script == TRtfScript::Super
                                         ? QTextCharFormat::AlignSuperScript
                                         : QTextCharFormat::AlignSubScript);
-    if (const QColor color = fTables.Color(chars.foreground); color.isValid())
+    if (const QColor color = ColorOf(chars.foreground); color.isValid())
         format.setForeground(color);
     // Word's highlighting wins over character shading, which wins over the older \cb.
     for (const int index : {chars.highlight, chars.shading, chars.background}) {
-        if (const QColor color = fTables.Color(index); color.isValid()) {
+        if (const QColor color = ColorOf(index); color.isValid()) {
             format.setBackground(color);
             break;
         }

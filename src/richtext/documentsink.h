@@ -31,11 +31,14 @@ public:
     void Finish(const TRtfParaProps &para) override;
 
 private:
+    QColor ColorOf(int index) const; // invalid for automatic
     const QTextCharFormat &CharFormat(const TRtfCharProps &chars);
     const QTextBlockFormat &BlockFormat(const TRtfParaProps &para);
     bool EnterCell();
-    void MergeCells(const TRtfRowDef &row);
+    void NoteMerges(const TRtfRowDef &row);
+    void JoinCell(int row, int column, int intoRow, int intoColumn);
     void SetColumnWidths(const TRtfRowDef &row);
+    void SetCellBackgrounds(const TRtfRowDef &row);
 
     QTextDocument &fDocument;
     const TRtfTables &fTables;
@@ -53,6 +56,14 @@ private:
     int fColumn = 0;
     bool fCellEntered = false; // fCursor stands in the cell at fRow, fColumn
     QList<int> fColumnWidths;  // twips, from the first row that gives them
+
+    // Merged cells are merged when the table is complete: Qt's table breaks when columns are
+    // added after a merge. Each merge is a rectangle; fMergeOf maps every cell in one to it.
+    struct TMerge {
+        int row, column, rows, columns;
+    };
+    QList<TMerge> fMerges;
+    QHash<QPair<int, int>, qsizetype> fMergeOf;
     int fPictures = 0;
     qint64 fPictureBytes = 0;
 };

@@ -9,8 +9,8 @@ namespace {
 QTextTableFormat TableFormat(const TRtfRowDef &row)
 {
     QTextTableFormat format;
-    const bool borders =
-        std::any_of(row.cells.begin(), row.cells.end(), [](const TRtfCellDef &c) { return c.borders; });
+    const bool borders = std::any_of(row.cells.begin(), row.cells.end(),
+                                     [](const TRtfCellDef &c) { return c.borders; });
     format.setBorder(borders ? 1 : 0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderBrush(Qt::black);
@@ -43,16 +43,8 @@ void TDocumentSink::BeginRow(const TRtfRowDef &row)
     fColumn = 0;
     fCellEntered = false;
     SetColumnWidths(row);
-    for (int i = 0; i < row.cells.size(); ++i) {
-        const QColor color = fTables.Color(row.cells[i].background);
-        if (!color.isValid())
-            continue;
-        QTextTableCell cell = fTable->cellAt(fRow, i);
-        QTextCharFormat format = cell.format();
-        format.setBackground(color);
-        cell.setFormat(format);
-    }
-    MergeCells(row);
+    SetCellBackgrounds(row);
+    NoteMerges(row);
 }
 
 // Widths in twips from the cells' right edges; a row with more cells than the ones before adds
@@ -76,20 +68,48 @@ void TDocumentSink::SetColumnWidths(const TRtfRowDef &row)
     fTable->setFormat(format);
 }
 
-// \clmrg joins a cell to the one before it, \clvmrg to the one above.
-void TDocumentSink::MergeCells(const TRtfRowDef &row)
+void TDocumentSink::SetCellBackgrounds(const TRtfRowDef &row)
 {
     for (int i = 0; i < row.cells.size(); ++i) {
-        const TRtfCellDef &def = row.cells[i];
-        if (def.mergeNext && i > 0) {
-            const QTextTableCell before = fTable->cellAt(fRow, i - 1);
-            fTable->mergeCells(fRow, before.column(), 1, i - before.column() + 1);
-        } else if (def.vMergeNext && fRow > 0) {
-            const QTextTableCell above = fTable->cellAt(fRow - 1, i);
-            fTable->mergeCells(above.row(), above.column(), fRow - above.row() + 1,
-                               above.columnSpan());
-        }
+        const QColor color = ColorOf(row.cells[i].background);
+        if (!color.isValid())
+            continue;
+        QTextTableCell cell = fTable->cellAt(fRow, i);
+        QTextCharFormat format = cell.format();
+        format.setBackground(color);
+        cell.setFormat(format);
     }
+}
+
+// \clmrg joins a cell to the one before it, \clvmrg to the one above.
+void TDocumentSink::NoteMerges(const TRtfRowDef &row)
+{
+    for (int i = 0; i < row.cells.size(); ++i) {
+        if (row.cells[i].mergeNext && i > 0)
+            JoinCell(fRow, i, fRow, i - 1);
+        else if (row.cells[i].vMergeNext && fRow > 0)
+            JoinCell(fRow, i, fRow - 1, i);
+    }
+}
+
+// Joins the cell to the merge that holds its neighbour (one is begun there when there is none),
+// growing it when the cell lies just past its edge.
+void TDocumentSink::JoinCell(int row, int column, int intoRow, int intoColumn)
+{
+    qsizetype index = fMergeOf.value({intoRow, intoColumn}, -1);
+    if (index < 0) {
+        index = fMerges.size();
+        fMerges.append({intoRow, intoColumn, 1, 1});
+        fMergeOf.insert({intoRow, intoColumn}, index);
+    }
+    TMerge &merge = fMerges[index];
+    if (row == merge.row && column == merge.column + merge.columns)
+        ++merge.columns;
+    else if (column == merge.column && row == merge.row + merge.rows)
+        ++merge.rows;
+    else
+        return;
+    fMergeOf.insert({row, column}, index);
 }
 
 // Moves the cursor into the current cell; false when that cell is merged into another, whose
@@ -98,12 +118,12 @@ bool TDocumentSink::EnterCell()
 {
     if (!fTable || fCellEntered)
         return true;
+    const qsizetype merge = fMergeOf.value({fRow, fColumn}, -1);
+    if (merge >= 0 && (fMerges[merge].row != fRow || fMerges[merge].column != fColumn))
+        return false;
     if (fColumn >= fTable->columns())
         fTable->appendColumns(fColumn - fTable->columns() + 1);
-    const QTextTableCell cell = fTable->cellAt(fRow, fColumn);
-    if (cell.row() != fRow || cell.column() != fColumn)
-        return false;
-    fCursor = cell.lastCursorPosition();
+    fCursor = fTable->cellAt(fRow, fColumn).lastCursorPosition();
     fCellEntered = true;
     return true;
 }
@@ -123,6 +143,10 @@ void TDocumentSink::EndRow()
 
 void TDocumentSink::EndTable()
 {
+    for (const TMerge &merge : std::as_const(fMerges))
+        fTable->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
+    fMerges.clear();
+    fMergeOf.clear();
     fTable = nullptr;
     fRow = -1;
     fColumnWidths.clear();

@@ -97,7 +97,7 @@ void TRtfReader::ColorTableBytes(std::string_view bytes)
     for (const char b : bytes) {
         if (b != ';')
             continue;
-        fTables.colors.append(fColorGiven ? QColor(fRed, fGreen, fBlue) : QColor());
+        fTables.colors.append(fColorGiven ? fRed << 16 | fGreen << 8 | fBlue : TRtfTables::kAutomatic);
         fColorGiven = false;
         fRed = fGreen = fBlue = 0;
     }

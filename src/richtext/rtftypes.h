@@ -1,10 +1,10 @@
 #pragma once
 // What the RTF reader hands to its sinks: character and paragraph properties in the document's
 // own units (twips, half-points, colour-table indices), the font and colour tables, table rows
-// and pictures. A sink turns them into whatever it builds.
+// and pictures. A sink turns them into whatever it builds. QtCore only: the plain-text side needs
+// no GUI library.
 
 #include <QByteArray>
-#include <QColor>
 #include <QHash>
 #include <QList>
 #include <QSize>
@@ -94,7 +94,8 @@ struct TRtfFont {
 // The document's tables, complete before its body.
 struct TRtfTables {
     QHash<int, TRtfFont> fonts;
-    QList<QColor> colors; // index 0 is automatic when the table starts with ";"
+    static constexpr int kAutomatic = -1;
+    QList<int> colors; // 0xRRGGBB or kAutomatic; index 0 is automatic when the table starts ";"
     // \ansicpg; without it Windows-1251, the code page the disc's documents were written in.
     int ansiCodePage = 1251;
     int defaultFont = -1; // \deff
@@ -106,10 +107,10 @@ struct TRtfTables {
         return it == fonts.constEnd() ? nullptr : &*it;
     }
 
-    // The colour of an index, invalid for automatic or an index the table lacks.
-    QColor Color(int index) const
+    // The colour of an index as 0xRRGGBB; kAutomatic for automatic or an index the table lacks.
+    int Color(int index) const
     {
-        return index > 0 && index < colors.size() ? colors[index] : QColor();
+        return index > 0 && index < colors.size() ? colors[index] : kAutomatic;
     }
 };
 

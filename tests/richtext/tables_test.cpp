@@ -129,3 +129,19 @@ TEST(RtfTables, RowsOfMoreCellsThanWordAllowsKeepTheRestInTheLastCell)
     ASSERT_TRUE(table);
     EXPECT_EQ(table->columns(), 63);
 }
+
+// Qt's table breaks when a column is added after cells are merged; merges wait for the table's end.
+TEST(RtfTables, MergesBeforeACellPastTheRowDefinitionLayOut)
+{
+    for (const char *rtf : {"{\\rtf1 \\intbl\\cellx\\clmrg\\cellx\\par\\cell\\cell  x}",
+                            "{\\rtf1\\trowd\\cellx1\\clmrg\\cellx2\\intbl a\\cell\\cell b\\cell"
+                            "\\row\\trowd\\cellx1\\clvmrg\\cellx2\\clvmrg\\cellx3\\intbl c\\cell"
+                            "d\\cell e\\cell f\\cell\\row}"}) {
+        const auto document = Document(rtf);
+        document->setTextWidth(400);
+        EXPECT_GT(document->size().height(), 0) << rtf;
+        QTextTable *table = Tables(*document).value(0);
+        ASSERT_TRUE(table) << rtf;
+        EXPECT_EQ(table->cellAt(0, 0).columnSpan(), 2) << rtf;
+    }
+}
