@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct TFolderScanInput;
+
 QByteArray DumpCommand(const QString &file);
 QByteArray SummaryCommand(const QString &file);
 // Writes the list to out: own format for ".pl", M3U list for ".m3u" (any letter case).
@@ -13,6 +15,10 @@ void ConvertCommand(const QString &in, const QString &out);
 void PackCommand(const QString &in, const QString &out, const QString &artistTemplate,
                  const QString &albumTemplate);
 QByteArray TagsCommand(const QString &file);
+// Builds a list from folders as the editor does and writes it to out like ConvertCommand. A
+// template error (ETemplateError) comes before anything is written; so does an MP3 folder that
+// is not a folder (ECliError).
+void ScanCommand(const TFolderScanInput &input, const QString &out);
 // The document's text as the text pages read it (RTF or plain text), UTF-8: a line for each
 // paragraph, table rows on one line with a tab between cells.
 QByteArray TextCommand(const QString &file);

@@ -39,6 +39,7 @@ PulseSink::PulseSink(const std::string &runtimeBase) : dir_(freshRuntimeDir(runt
     for (int i = 0; i < 500 && pid_ > 0; ++i) {
         if (std::filesystem::exists(socket)) {
             setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
+            keepAwake();
             return;
         }
         if (waitpid(pid_, nullptr, WNOHANG) == pid_)
@@ -46,6 +47,22 @@ PulseSink::PulseSink(const std::string &runtimeBase) : dir_(freshRuntimeDir(runt
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     stop();
+}
+
+void PulseSink::keepAwake()
+{
+    silencePid_ = fork();
+    if (silencePid_ == 0) {
+        freopen("/dev/null", "w", stderr);
+        execlp("pacat", "pacat", "--playback", "--latency-msec=100", "/dev/zero", nullptr);
+        _exit(127);
+    }
+    // Until the stream plays, the sink may still be asleep.
+    for (int i = 0; i < 200 && silencePid_ > 0; ++i) {
+        if (std::system("pactl list short sink-inputs 2>/dev/null | grep -q .") == 0)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 PulseSink::~PulseSink()
@@ -58,6 +75,11 @@ PulseSink::~PulseSink()
 
 void PulseSink::stop()
 {
+    if (silencePid_ > 0) {
+        kill(silencePid_, SIGTERM);
+        waitpid(silencePid_, nullptr, 0);
+        silencePid_ = -1;
+    }
     if (pid_ <= 0)
         return;
     kill(pid_, SIGTERM);

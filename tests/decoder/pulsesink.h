@@ -1,8 +1,10 @@
 #pragma once
 // A PulseAudio daemon with a null sink, started by a test in a runtime folder of its own (so
 // tests running side by side never share one) and stopped by its process id. The sink consumes
-// audio in real time as a sound card does. The test process is pointed at it through
-// PULSE_SERVER before the library first opens the sound system.
+// audio in real time as a sound card does. A fresh null sink sleeps in blocks of up to two
+// seconds until a stream asks for less, so a silent low-latency stream (pacat) keeps it awake as
+// a sound card would be. The test process is pointed at it through PULSE_SERVER before the
+// library first opens the sound system.
 
 #include <string>
 #include <sys/types.h>
@@ -16,7 +18,10 @@ public:
     void stop();
 
 private:
+    void keepAwake();
+
     pid_t pid_ = -1;
+    pid_t silencePid_ = -1;
     std::string dir_;
 };
 
