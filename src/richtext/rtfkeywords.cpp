@@ -6,12 +6,19 @@ namespace {
 
 using TKeywordMap = std::unordered_map<std::string_view, TRtfKeyword>;
 
+template <typename TId, size_t N>
+void AddWords(TKeywordMap &map, TKwClass cls, const std::pair<std::string_view, TId> (&words)[N])
+{
+    for (const auto &[name, id] : words)
+        map.insert({name, {cls, int(id)}});
+}
+
 void AddDestinations(TKeywordMap &map)
 {
-    map.insert({{"fonttbl", {TKwClass::Destination, DestFontTable}},
-                {"colortbl", {TKwClass::Destination, DestColorTable}},
-                {"pict", {TKwClass::Destination, DestPicture}},
-                {"shppict", {TKwClass::Destination, DestShapePicture}}});
+    const std::pair<std::string_view, TKwDest> destinations[] = {
+        {"fonttbl", DestFontTable}, {"colortbl", DestColorTable}, {"pict", DestPicture},
+        {"shppict", DestShapePicture}};
+    AddWords(map, TKwClass::Destination, destinations);
     // Groups of metadata, page furniture and duplicates kept for older readers. \nonshppict
     // repeats a \shppict picture; \nonesttables repeats nested tables as plain text.
     for (std::string_view name :
@@ -28,17 +35,11 @@ void AddDestinations(TKeywordMap &map)
 
 void AddDocumentWords(TKeywordMap &map)
 {
-    map.insert({{"ansicpg", {TKwClass::Document, DocAnsiCodePage}},
-                {"deff", {TKwClass::Document, DocDefaultFont}},
-                {"uc", {TKwClass::Document, DocUnicodeSkip}},
-                {"u", {TKwClass::Document, DocUnicode}},
-                {"bin", {TKwClass::Document, DocBinary}},
-                {"f", {TKwClass::Document, DocFont}},
-                {"fcharset", {TKwClass::Document, DocCharset}},
-                {"cpg", {TKwClass::Document, DocFontCodePage}},
-                {"red", {TKwClass::Document, DocRed}},
-                {"green", {TKwClass::Document, DocGreen}},
-                {"blue", {TKwClass::Document, DocBlue}}});
+    const std::pair<std::string_view, TKwDoc> words[] = {
+        {"ansicpg", DocAnsiCodePage}, {"deff", DocDefaultFont}, {"uc", DocUnicodeSkip},
+        {"u", DocUnicode}, {"bin", DocBinary}, {"f", DocFont}, {"fcharset", DocCharset},
+        {"cpg", DocFontCodePage}, {"red", DocRed}, {"green", DocGreen}, {"blue", DocBlue}};
+    AddWords(map, TKwClass::Document, words);
 }
 
 void AddCharWords(TKeywordMap &map)
@@ -56,8 +57,7 @@ void AddCharWords(TKeywordMap &map)
         {"sub", CharSub}, {"nosupersub", CharNoSuperSub}, {"up", CharUp}, {"dn", CharDown},
         {"fs", CharSize}, {"cf", CharForeground}, {"cb", CharBackground},
         {"highlight", CharHighlight}, {"chcbpat", CharShading}};
-    for (const auto &[name, id] : words)
-        map.insert({name, {TKwClass::Char, id}});
+    AddWords(map, TKwClass::Char, words);
 }
 
 void AddParaWords(TKeywordMap &map)
@@ -70,8 +70,7 @@ void AddParaWords(TKeywordMap &map)
         {"sl", ParaLineSpacing}, {"slmult", ParaLineMultiple}, {"tx", ParaTabStop},
         {"tqr", ParaTabRight}, {"tqc", ParaTabCenter}, {"tqdec", ParaTabDecimal},
         {"intbl", ParaInTable}, {"itap", ParaTableLevel}};
-    for (const auto &[name, id] : words)
-        map.insert({name, {TKwClass::Para, id}});
+    AddWords(map, TKwClass::Para, words);
 }
 
 void AddRowWords(TKeywordMap &map)
@@ -86,8 +85,7 @@ void AddRowWords(TKeywordMap &map)
         {"brdrhair", RowBorderStyle}, {"brdrinset", RowBorderStyle},
         {"brdroutset", RowBorderStyle}, {"brdrnone", RowBorderNone}, {"brdrnil", RowBorderNone},
         {"brdrtbl", RowBorderNone}};
-    for (const auto &[name, id] : words)
-        map.insert({name, {TKwClass::Row, id}});
+    AddWords(map, TKwClass::Row, words);
 }
 
 void AddBreaksAndSpecials(TKeywordMap &map)
@@ -96,16 +94,14 @@ void AddBreaksAndSpecials(TKeywordMap &map)
         {"par", BreakPar}, {"sect", BreakPar}, {"line", BreakLine}, {"tab", BreakTab},
         {"page", BreakPage}, {"cell", BreakCell}, {"row", BreakRow}, {"nestcell", BreakNestCell},
         {"nestrow", BreakNestRow}};
-    for (const auto &[name, id] : breaks)
-        map.insert({name, {TKwClass::Break, id}});
+    AddWords(map, TKwClass::Break, breaks);
     const std::pair<std::string_view, char16_t> specials[] = {
         {"emdash", u'\u2014'}, {"endash", u'\u2013'}, {"bullet", u'\u2022'},
         {"lquote", u'\u2018'}, {"rquote", u'\u2019'}, {"ldblquote", u'\u201C'},
         {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'}, {"enspace", u'\u2002'},
         {"qmspace", u'\u2005'}, {"zwj", u'\u200D'}, {"zwnj", u'\u200C'},
         {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'}};
-    for (const auto &[name, c] : specials)
-        map.insert({name, {TKwClass::Special, int(c)}});
+    AddWords(map, TKwClass::Special, specials);
 }
 
 void AddPictureWords(TKeywordMap &map)
@@ -117,8 +113,7 @@ void AddPictureWords(TKeywordMap &map)
         {"pich", PictHeight}, {"picwgoal", PictGoalWidth}, {"pichgoal", PictGoalHeight},
         {"picscalex", PictScaleX}, {"picscaley", PictScaleY}, {"wbmbitspixel", PictBitsPerPixel},
         {"wbmwidthbytes", PictWidthBytes}};
-    for (const auto &[name, id] : words)
-        map.insert({name, {TKwClass::Picture, id}});
+    AddWords(map, TKwClass::Picture, words);
 }
 
 TKeywordMap MakeKeywords()
