@@ -12,6 +12,7 @@ public:
     QString Text() const { return fText; }
 
     void AddText(QStringView text, const TRtfCharProps &chars) override;
+    bool WantsPictures() const override { return false; }
     void AddPicture(const TRtfPicture &) override {}
     void EndParagraph(const TRtfParaProps &para, const TRtfCharProps &mark,
                       bool pageBreak) override;

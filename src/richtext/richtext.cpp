@@ -8,7 +8,8 @@
 
 void ReadTextDocument(QByteArrayView bytes, QTextDocument &document)
 {
-    document.setUndoRedoEnabled(false);
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false); // also clears the history
     document.clear();
     const QByteArrayView rtf = RtfDocumentBytes(bytes);
     if (rtf.isEmpty()) {
@@ -21,7 +22,7 @@ void ReadTextDocument(QByteArrayView bytes, QTextDocument &document)
         reader.Read(sink);
         edit.endEditBlock();
     }
-    document.setUndoRedoEnabled(true);
+    document.setUndoRedoEnabled(undo);
 }
 
 void LoadTextDocument(const QString &fileName, QTextDocument &document)

@@ -145,7 +145,7 @@ void TRtfReader::StartDestination(int id)
         fRed = fGreen = fBlue = 0;
         break;
     case DestPicture:
-        if (state.dest == TDest::Text) {
+        if (state.dest == TDest::Text && fSink->WantsPictures()) {
             state.dest = TDest::Picture;
             fPicture.Start();
         } else {

@@ -18,6 +18,8 @@ public:
     // A run of text in one format. Holds "\t" for tabs and U+2028 for line breaks, no other
     // control characters.
     virtual void AddText(QStringView text, const TRtfCharProps &chars) = 0;
+    // False when pictures are of no use to the sink: the reader then skips their data.
+    virtual bool WantsPictures() const { return true; }
     virtual void AddPicture(const TRtfPicture &picture) = 0;
     // mark: the format of the paragraph mark, which sets an empty paragraph's height;
     // pageBreak: the paragraph ends with a page break (\page).

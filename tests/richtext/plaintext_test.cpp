@@ -71,6 +71,10 @@ TEST(RtfPlainText, PlainTextKeepsTheViewsFontAndReplacesTheLastDocument)
     EXPECT_FALSE(CharFormatOf(document, "plain").font().bold());
     EXPECT_EQ(document.defaultFont().family(), "Courier New");
     EXPECT_FALSE(document.isUndoAvailable());
+    EXPECT_TRUE(document.isUndoRedoEnabled());
+    document.setUndoRedoEnabled(false); // a read-only view's
+    ReadTextDocument("{\\rtf1 x}", document);
+    EXPECT_FALSE(document.isUndoRedoEnabled());
 }
 
 TEST(RtfPlainText, LoadingReadsTheFileOrEmptiesTheDocumentAndSaysWhy)
