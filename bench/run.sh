@@ -14,3 +14,4 @@ run bench-mainwindow
 run bench-decoder
 run bench-folderscan
 run bench-htmlview
+run bench-richtext

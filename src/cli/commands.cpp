@@ -9,6 +9,7 @@
 #include "library/m3u.h"
 #include "library/playlistfile.h"
 #include "platform/filefinder.h"
+#include "richtext/documenttext.h"
 
 #include <QFileInfo>
 
@@ -96,4 +97,12 @@ void ScanCommand(const TFolderScanInput &input, const QString &out)
     TArtistColl artists;
     BuildListFromFolders(input, artists);
     WriteList(out, artists, {});
+}
+
+QByteArray TextCommand(const QString &file)
+{
+    QString text = DocumentPlainText(ReadDocumentFile(file));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1); // the line end every output gets
+    return text.toUtf8();
 }

@@ -19,3 +19,6 @@ QByteArray TagsCommand(const QString &file);
 // template error (ETemplateError) comes before anything is written; so does an MP3 folder that
 // is not a folder (ECliError).
 void ScanCommand(const TFolderScanInput &input, const QString &out);
+// The document's text as the text pages read it (RTF or plain text), UTF-8: a line for each
+// paragraph, table rows on one line with a tab between cells.
+QByteArray TextCommand(const QString &file);

@@ -2,6 +2,7 @@
 //   dump [--summary] FILE | convert IN OUT | pack IN OUT.m3u [--artist T] [--album T] | tags FILE
 //   | scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] [--histories DIR]
 //     [--artist T] [--album T]
+//   | text FILE
 // Exit status 0 on success; 1 with one line on standard error for bad input.
 
 #include "cli/clierror.h"
@@ -20,7 +21,7 @@ namespace {
 const char kUsage[] = "Использование: lorvanta-list dump [--summary] FILE | convert IN OUT | "
                       "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE | "
                       "scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] "
-                      "[--histories DIR] [--artist TEMPLATE] [--album TEMPLATE]";
+                      "[--histories DIR] [--artist TEMPLATE] [--album TEMPLATE] | text FILE";
 
 // The command's words after its name: the flag, the options with their values, and the
 // positional arguments.
@@ -107,6 +108,12 @@ QByteArray Tags(const QStringList &words)
     return TagsCommand(AbsoluteArgPath(args.positional[0]));
 }
 
+QByteArray Text(const QStringList &words)
+{
+    const TArgs args = ParseArgs(words, {}, 1);
+    return TextCommand(AbsoluteArgPath(args.positional[0]));
+}
+
 QByteArray Scan(const QStringList &words)
 {
     const TArgs args =
@@ -132,6 +139,8 @@ QByteArray Run(const QString &command, const QStringList &words)
         return ConvertOrPack(words, command == QLatin1String("pack"));
     if (command == QLatin1String("tags"))
         return Tags(words);
+    if (command == QLatin1String("text"))
+        return Text(words);
     if (command == QLatin1String("scan"))
         return Scan(words);
     UsageError();
