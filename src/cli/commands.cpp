@@ -2,13 +2,18 @@
 
 #include "cli/clierror.h"
 #include "cli/listinput.h"
+#include "cli/jsonwriter.h"
 #include "cli/listjson.h"
+#include "imaging/picture.h"
 #include "library/expandedsong.h"
 #include "library/id3v1.h"
 #include "library/m3u.h"
 #include "library/playlistfile.h"
+#include "platform/atomicfile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 
 namespace {
 
@@ -73,4 +78,26 @@ QByteArray TagsCommand(const QString &file)
     TMP3TagInfo info;
     ReadID3v1Tag(file, info);
     return TagsJson(info);
+}
+
+QByteArray PictureCommand(const QString &file, const QString &out, QSize size)
+{
+    RequireReadableFile(file);
+    TImagePicture picture;
+    picture.Load(file);
+    const QImage image = picture.ToImage(size);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        throw ECliError(QStringLiteral("Не удается записать PNG: ") + writer.errorString());
+    WriteFileAtomically(out, png);
+    JsonWriter json;
+    json.BeginObject()
+        .Key("format").Value(picture.FormatName())
+        .Key("width").Value(static_cast<long long>(picture.NaturalSize().width()))
+        .Key("height").Value(static_cast<long long>(picture.NaturalSize().height()))
+        .EndObject();
+    return json.Text();
 }

@@ -3,6 +3,7 @@
 // none) and raises ECliError or EIOError on bad input or a failed write. Paths are absolute.
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 QByteArray DumpCommand(const QString &file);
@@ -13,3 +14,7 @@ void ConvertCommand(const QString &in, const QString &out);
 void PackCommand(const QString &in, const QString &out, const QString &artistTemplate,
                  const QString &albumTemplate);
 QByteArray TagsCommand(const QString &file);
+// Renders a picture file through the picture component at its natural size, or stretched to
+// size when that is given, into a PNG file out (written atomically); returns
+// {"format":...,"width":...,"height":...} with the natural size.
+QByteArray PictureCommand(const QString &file, const QString &out, QSize size);

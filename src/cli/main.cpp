@@ -1,5 +1,6 @@
 // lorvanta-list: the core's list operations for scripts and tests.
 //   dump [--summary] FILE | convert IN OUT | pack IN OUT.m3u [--artist T] [--album T] | tags FILE
+//   | picture FILE OUT.png [--size WxH]
 // Exit status 0 on success; 1 with one line on standard error for bad input.
 
 #include "cli/clierror.h"
@@ -7,14 +8,19 @@
 #include "cli/listinput.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <optional>
 
 namespace {
 
 const char kUsage[] = "Использование: lorvanta-list dump [--summary] FILE | convert IN OUT | "
-                      "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE";
+                      "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE | "
+                      "picture FILE OUT.png [--size WxH]";
 
 // The command's words after its name: options with their values, and the positional arguments.
 struct TArgs {
@@ -22,6 +28,7 @@ struct TArgs {
     bool summary = false;
     QString artistTemplate = QStringLiteral("%I");
     QString albumTemplate = QStringLiteral("%Y - %A");
+    QString size;
 };
 
 [[noreturn]] void UsageError()
@@ -46,9 +53,38 @@ TArgs ParseArgs(const QStringList &words, const QStringList &allowedOptions)
         }
         if (++i >= words.size())
             UsageError();
-        (word == QLatin1String("--artist") ? args.artistTemplate : args.albumTemplate) = words[i];
+        if (word == QLatin1String("--size"))
+            args.size = words[i];
+        else
+            (word == QLatin1String("--artist") ? args.artistTemplate : args.albumTemplate) =
+                words[i];
     }
     return args;
+}
+
+// "WxH" as a size of positive width and height; an empty text is the empty size.
+QSize ParseSize(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,6})x([0-9]{1,6})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    const QSize size = match.hasMatch()
+                           ? QSize(match.captured(1).toInt(), match.captured(2).toInt())
+                           : QSize();
+    if (size.isEmpty())
+        throw ECliError(QStringLiteral("Неверный размер (нужно ШИРИНАxВЫСОТА): ") + text);
+    return size;
+}
+
+QByteArray PictureRun(const QStringList &words)
+{
+    const TArgs args = ParseArgs(words, {QStringLiteral("--size")});
+    if (args.positional.size() != 2)
+        UsageError();
+    const QSize size = ParseSize(args.size);
+    return PictureCommand(AbsoluteArgPath(args.positional[0]),
+                          AbsoluteArgPath(args.positional[1]), size);
 }
 
 // Runs the command; returns the text for standard output.
@@ -77,6 +113,8 @@ QByteArray Run(const QString &command, const QStringList &words)
             ConvertCommand(in, out);
         return {};
     }
+    if (command == QLatin1String("picture"))
+        return PictureRun(words);
     if (command == QLatin1String("tags")) {
         const TArgs args = ParseArgs(words, {});
         if (args.positional.size() != 1)
@@ -101,6 +139,16 @@ int main(int argc, char **argv)
     if (argc < 2) {
         PrintError(kUsage);
         return 1;
+    }
+    // Pictures need a GUI application for fonts (text in metafiles); a command-line program
+    // draws offscreen, display or not.
+    std::optional<QGuiApplication> gui;
+    if (std::strcmp(argv[1], "picture") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's own notes (no runtime folder, font fallbacks) would break the one-line rule.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        gui.emplace(argc, argv);
     }
     QStringList words;
     for (int i = 2; i < argc; ++i)
