@@ -76,6 +76,9 @@ TMetaDc::TMetaDc(QPainter &painter, const QRectF &target)
 {
     painter.save();
     fBase = painter.worldTransform();
+    fDeviceTarget = fBase.mapRect(target);
+    fAreaLeft = std::max(kMaxMetaFillPixels,
+                         kMetaFillLayers * fDeviceTarget.width() * fDeviceTarget.height());
     painter.setClipRect(target, Qt::IntersectClip);
     fBaseClip = painter.clipPath();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -304,6 +307,7 @@ void TMetaDc::RestoreDC(int level)
 
 void TMetaDc::SetClip(std::optional<QPainterPath> clip)
 {
+    Spend(clip ? clip->elementCount() : 1); // repeated exclusions make ever longer paths
     fState.clip = std::move(clip);
     fClipDirty = true;
 }
@@ -352,11 +356,15 @@ void TMetaDc::SelectClipPath(int mode)
 
 // --- drawing
 
-bool TMetaDc::Prepare(qsizetype points)
+bool TMetaDc::Prepare(qsizetype points, const QRectF &bounds)
 {
     if (fPointsLeft <= 0)
         return false;
     fPointsLeft -= std::max<qsizetype>(points, 1);
+    const QRectF area = (LogicalToTarget() * fBase).mapRect(bounds.normalized()) & fDeviceTarget;
+    fAreaLeft -= area.width() * area.height();
+    if (fAreaLeft < 0)
+        fPointsLeft = 0;
     if (fClipDirty) {
         fPainter->setWorldTransform(fBase);
         fPainter->setClipPath(fBaseClip, Qt::ReplaceClip);
@@ -389,7 +397,8 @@ void TMetaDc::Shape(const QPainterPath &path, bool fill, bool stroke)
             fPath.addPath(path);
         return;
     }
-    if (!Prepare(path.elementCount()))
+    const double grow = stroke ? fState.pen.widthF() / 2 : 0;
+    if (!Prepare(path.elementCount(), path.controlPointRect().adjusted(-grow, -grow, grow, grow)))
         return;
     ApplyPen(stroke, fPainter->worldTransform());
     fPainter->setBrush(fill ? fState.brush : QBrush(Qt::NoBrush));
@@ -555,7 +564,7 @@ void TMetaDc::AngleArc(QPointF center, double radius, double startDegrees, doubl
 
 void TMetaDc::SetPixel(QPointF point, QColor color)
 {
-    if (fRecording || !Prepare(1))
+    if (fRecording || !Prepare(1, QRectF(point, QSizeF(1, 1))))
         return;
     fPainter->setPen(QPen(QBrush(color), 0));
     fPainter->drawPoint(point);
@@ -564,7 +573,7 @@ void TMetaDc::SetPixel(QPointF point, QColor color)
 void TMetaDc::PatBlt(const QRectF &rect, quint32 rop)
 {
     enum : quint32 { kPatCopy = 0x00F00021, kBlackness = 0x00000042, kWhiteness = 0x00FF0062 };
-    if (fRecording || !Prepare(4))
+    if (fRecording || !Prepare(4, rect))
         return;
     if (rop == kPatCopy)
         fPainter->fillRect(rect.normalized(), fState.brush);
@@ -574,7 +583,7 @@ void TMetaDc::PatBlt(const QRectF &rect, quint32 rop)
 
 void TMetaDc::DrawBitmap(const QRectF &dest, const QImage &image, const QRectF &source)
 {
-    if (image.isNull() || fRecording || !Prepare(4))
+    if (image.isNull() || fRecording || !Prepare(4, dest))
         return;
     const QRect part = (source.isEmpty() ? QRectF(image.rect()) : source.normalized())
                            .toAlignedRect()

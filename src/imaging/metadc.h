@@ -162,9 +162,11 @@ private:
 
     QTransform PageToDevice() const;
     QTransform LogicalToTarget() const;
-    // Prepares the painter to draw in logical units with the current clip; false when the
-    // budget is spent.
-    bool Prepare(qsizetype points);
+    // Prepares the painter to draw in logical units with the current clip, and spends the
+    // points and the device area of bounds (logical) from the budget; false when it is spent.
+    bool Prepare(qsizetype points, const QRectF &bounds);
+    // Spends points (of clipping work) from the budget.
+    void Spend(qsizetype points) { fPointsLeft -= points; }
     void ApplyPen(bool stroke, const QTransform &toDevice);
     // Draws a shape, or adds it to the path being recorded.
     void Shape(const QPainterPath &path, bool fill, bool stroke);
@@ -187,6 +189,8 @@ private:
     bool fRecording = false;
     bool fClipDirty = true;
     std::int64_t fPointsLeft;
+    double fAreaLeft;
+    QRectF fDeviceTarget; // the target on the painter's device
 };
 
 // The text of 8-bit string bytes in a font's character set (Windows-1251 for Russian and the

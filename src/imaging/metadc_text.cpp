@@ -48,7 +48,7 @@ QString DecodeMetaText(QByteArrayView bytes, int charSet)
 void TMetaDc::TextOut(QPointF point, const QString &text, const std::vector<double> &dx,
                       const TTextOptions &options)
 {
-    if (fRecording || !Prepare(text.size()))
+    if (fRecording || !Prepare(text.size(), options.opaque ? options.rect : QRectF()))
         return;
     if (options.opaque)
         fPainter->fillRect(options.rect.normalized(), fState.bkColor);
@@ -100,6 +100,9 @@ void TMetaDc::DrawTextRun(const QString &text, const std::vector<double> &dx, QP
     frame.rotate(-logFont.escapement / 10.0);
     frame.scale(k, k);
     fPainter->setWorldTransform(frame);
+    fAreaLeft -= std::abs(width * k * height) + height * height;
+    if (fAreaLeft < 0)
+        fPointsLeft = 0;
     if (fState.opaqueBackground)
         fPainter->fillRect(QRectF(left, baseline - metrics.ascent(), width, metrics.height()),
                            fState.bkColor);
