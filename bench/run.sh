@@ -12,3 +12,4 @@ run() {
 run bench-lists
 run bench-mainwindow
 run bench-decoder
+run bench-imaging
