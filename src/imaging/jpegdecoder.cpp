@@ -174,12 +174,12 @@ public:
     {
         const QSize device = painter.worldTransform().mapRect(target).size().toSize();
         const int denominator = JpegScaleDenominator(fSize, device);
-        if (denominator != fCachedDenominator || fCached.isNull()) {
+        if (denominator != fCachedDenominator) {
+            fCachedDenominator = denominator; // a failed decode is not tried again at this scale
             try {
                 fCached = DecodeJpeg(fBytes, denominator);
-                fCachedDenominator = denominator;
             } catch (const EPictureError &) {
-                return;
+                fCached = QImage();
             }
         }
         DrawImageStretched(painter, target, fCached);

@@ -126,6 +126,7 @@ private:
     bool Shapes(quint16 function, TLeReader &r);
     bool Text(quint16 function, TLeReader &r);
     void Bitmaps(quint16 function, TLeReader &r);
+    void DrawDib(TLeReader &r, bool stretch);
     QString ReadString(TLeReader &r, qsizetype length);
 
     TMetaDc &fDc;
@@ -263,38 +264,41 @@ bool TWmfPlayer::Text(quint16 function, TLeReader &r)
 
 void TWmfPlayer::Bitmaps(quint16 function, TLeReader &r)
 {
-    const bool stretch = function == kStretchDib || function == kDibStretchBlt ||
-                         function == kStretchBlt;
-    if (!stretch && function != kDibBitBlt && function != kBitBlt && function != kSetDibToDev)
-        return; // records not drawn here are skipped
-    const quint32 rop = function == kSetDibToDev ? 0x00CC0020 : r.U32();
-    // Without a bitmap the record paints the brush: it is one word longer than its fields.
-    const qsizetype fields = stretch ? 18 : 14;
-    if (function != kStretchDib && function != kSetDibToDev && r.Remaining() == fields) {
-        r.Skip(fields - 8);
-        const QSizeF size = ReadSize(r);
-        fDc.PatBlt(QRectF(ReadPoint(r), size), rop);
-        return;
-    }
-    if (function == kBitBlt || function == kStretchBlt)
-        return; // device-dependent bitmaps of 16-bit Windows
-    if (function == kStretchDib)
-        r.Skip(2); // colour usage
-    QRectF source;
-    if (function == kSetDibToDev) {
+    if (function == kStretchDib) {
+        r.Skip(6); // raster operation, colour usage
+        DrawDib(r, true);
+    } else if (function == kSetDibToDev) {
         r.Skip(6); // colour usage, scan count, first scan
-        const QPointF at = ReadPoint(r);
-        source = QRectF(at, ReadSize(r));
-    } else {
-        const QSizeF sourceSize = stretch ? ReadSize(r) : QSizeF();
-        source = QRectF(ReadPoint(r), sourceSize);
+        const QPointF sourceAt = ReadPoint(r);
+        const QSizeF size = ReadSize(r);
+        const QPointF destAt = ReadPoint(r);
+        fDc.DrawBitmap(QRectF(destAt, size), DecodePackedDib(r.Bytes(r.Remaining())),
+                       QRectF(sourceAt, size));
+    } else if (function == kBitBlt || function == kDibBitBlt || function == kStretchBlt ||
+               function == kDibStretchBlt) {
+        const bool stretch = function == kStretchBlt || function == kDibStretchBlt;
+        const quint32 rop = r.U32();
+        // Without a bitmap the record paints the brush; its fields then hold a reserved word.
+        const qsizetype fields = stretch ? 18 : 14;
+        if (r.Remaining() == fields) {
+            r.Skip(fields - 8);
+            const QSizeF size = ReadSize(r);
+            fDc.PatBlt(QRectF(ReadPoint(r), size), rop);
+        } else if (function == kDibBitBlt || function == kDibStretchBlt) {
+            DrawDib(r, stretch); // BitBlt and StretchBlt with 16-bit Windows' bitmaps are skipped
+        }
     }
-    const QSizeF destSize = stretch ? ReadSize(r) : source.size();
-    if (!stretch && function != kSetDibToDev)
-        source.setSize(ReadSize(r)); // BitBlt: one size for both
+}
+
+// The source and destination of a DIB record (one size for both unless stretched), then the DIB.
+void TWmfPlayer::DrawDib(TLeReader &r, bool stretch)
+{
+    const QSizeF sourceSize = stretch ? ReadSize(r) : QSizeF();
+    const QPointF sourceAt = ReadPoint(r);
+    const QSizeF destSize = ReadSize(r);
     const QPointF destAt = ReadPoint(r);
-    const QImage image = DecodePackedDib(r.Bytes(r.Remaining()));
-    fDc.DrawBitmap(QRectF(destAt, stretch ? destSize : source.size()), image, source);
+    fDc.DrawBitmap(QRectF(destAt, destSize), DecodePackedDib(r.Bytes(r.Remaining())),
+                   QRectF(sourceAt, stretch ? sourceSize : destSize));
 }
 
 // The window a plain file's records set before they draw; empty when they set none.
