@@ -38,6 +38,7 @@ TEST(Picture, EachFormatReportsItsNameAndNaturalSize)
         {"progressive.jpg", "JPEG", {48, 32}}, {"grey.jpg", "JPEG", {48, 32}},
         {"cmyk.jpg", "JPEG", {48, 32}},       {"anim.gif", "GIF", {40, 30}},
         {"drawing.wmf", "WMF", {200, 150}},   {"drawing.emf", "EMF", {200, 150}},
+        {"lo-drawing.wmf", "WMF", {187, 137}}, {"lo-drawing.emf", "EMF", {187, 137}},
     };
     for (const TFormatCase &c : cases) {
         SCOPED_TRACE(c.file);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes the picture fixtures beside this script: rasters with ImageMagick, metafiles with
-# Inkscape (not a build dependency: run by hand, the results are committed). Each metafile has
-# Inkscape's own PNG export beside it as the reference it should look like.
+# Makes the picture fixtures beside this script: rasters with ImageMagick, metafiles of one
+# drawing with Inkscape and LibreOffice (not build dependencies: run by hand, the results are
+# committed). Inkscape's PNG export of the drawing is the reference all its metafiles should look
+# like (LibreOffice's own PNG export puts a margin round the page).
 set -euo pipefail
 cd "$(dirname "$0")"
 gradient() { convert -size "$1" gradient:red-blue "${@:2}"; }
@@ -17,3 +18,11 @@ for type in emf wmf; do
   inkscape drawing.svg --export-type=$type --export-filename=drawing.$type 2>/dev/null
 done
 inkscape drawing.svg --export-type=png --export-filename=drawing-ref.png 2>/dev/null
+# LibreOffice's own profile in a temporary folder, so that it never touches the user's.
+profile=$(mktemp -d)
+cp drawing.svg lo-drawing.svg
+for type in emf wmf; do
+  soffice -env:UserInstallation=file://$profile --headless --convert-to $type lo-drawing.svg \
+    >/dev/null 2>&1
+done
+rm -rf lo-drawing.svg "$profile"
