@@ -9,20 +9,22 @@
 
 namespace {
 
-// Renders a metafile's drawing into an image of exactly size (transparent where it draws
-// nothing).
-QImage RenderMetafile(const TPictureData &picture, QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        throw EPictureError(QStringLiteral("Недостаточно памяти для рисунка"));
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    picture.Draw(painter, QRectF(QPointF(0, 0), size));
-    return image;
-}
+// A metafile renders by drawing itself into an image (transparent where it draws nothing).
+class TMetafileData : public TPictureData {
+public:
+    QImage Render(QSize size) const override
+    {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull())
+            throw EPictureError(QStringLiteral("Недостаточно памяти для рисунка"));
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        Draw(painter, QRectF(QPointF(0, 0), size));
+        return image;
+    }
+};
 
-class TWmfData : public TPictureData {
+class TWmfData : public TMetafileData {
 public:
     explicit TWmfData(const QByteArray &bytes) : fBytes(bytes), fInfo(ReadWmfInfo(bytes)) {}
     QSize NaturalSize() const override { return fInfo.naturalSize; }
@@ -32,14 +34,13 @@ public:
         dc.SetupWmf(fInfo.window);
         PlayWmf(fBytes, fInfo, dc);
     }
-    QImage Render(QSize size) const override { return RenderMetafile(*this, size); }
 
 private:
     QByteArray fBytes;
     TWmfInfo fInfo;
 };
 
-class TEmfData : public TPictureData {
+class TEmfData : public TMetafileData {
 public:
     explicit TEmfData(const QByteArray &bytes) : fBytes(bytes), fInfo(ReadEmfInfo(bytes)) {}
     QSize NaturalSize() const override { return fInfo.naturalSize; }
@@ -55,7 +56,6 @@ public:
         dc.SetupEmf(deviceToTarget, fInfo.pixelsPerMm);
         PlayEmf(fBytes, fInfo, dc);
     }
-    QImage Render(QSize size) const override { return RenderMetafile(*this, size); }
 
 private:
     QByteArray fBytes;
