@@ -12,4 +12,5 @@ run() {
 run bench-lists
 run bench-mainwindow
 run bench-decoder
+run bench-folderscan
 run bench-imaging

@@ -10,7 +10,7 @@
 #include "biglist.h"
 #include "platform/prompt.h"
 #include "playback/mpegplayer.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include <QApplication>
 #include <QDir>

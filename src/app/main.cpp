@@ -43,6 +43,15 @@ int main(int argc, char *argv[])
         app.installTranslator(&qtTexts);
     TQtPrompt prompt;
     SetPrompt(&prompt);
+    // A close by signal never waits on a dialog, not even one of the start-up: open dialogs are
+    // given up (exit leaves every event loop, the modal ones too), later ones answer by
+    // themselves on standard error, and the window still closes through its shutdown.
+    bool signalled = false;
+    TSignalCloser closer([&] {
+        signalled = true;
+        prompt.SetUnattended();
+        QCoreApplication::exit(0);
+    });
 
     TMainFOptions options;
     const QStringList arguments = app.arguments();
@@ -51,7 +60,12 @@ int main(int argc, char *argv[])
         options.InitialList = QFileInfo(arguments[1]).absoluteFilePath();
 
     TMainF window(options);
-    TSignalCloser closer([&window] { window.CloseWithoutQuery(); });
-    window.show();
-    return app.exec();
+    int result = 0;
+    if (!signalled) {
+        window.show();
+        result = app.exec();
+    }
+    if (signalled)
+        window.CloseWithoutQuery();
+    return result;
 }

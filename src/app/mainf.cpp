@@ -5,7 +5,7 @@
 #include "app/playhost.h"
 #include "app/songstree.h"
 #include "playback/mpegplayer.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 #include "views/albumcoverpage.h"
 #include "views/clipspage.h"
 #include "views/historypage.h"

@@ -1,7 +1,7 @@
 #pragma once
 // TMainF: the main window and the composition root of the program. It owns the library model,
 // the flat play list, the player and the list identity, builds the menus and actions, and wires
-// the parts: play control (playback/playcontrol.h), the content pages (views/), the settings
+// the parts: play control (transport/playcontrol.h), the content pages (views/), the settings
 // (settings/). Its own work is split by concern over several files:
 //   mainf.cpp          construction, layout, the pages, window events
 //   mainf_actions.cpp  actions, menus, pop-up menu
@@ -118,6 +118,8 @@ public:
     bool FormCloseQuery();
     // Closes the window through the normal close path without the save question (signals).
     void CloseWithoutQuery();
+    // True once the shutdown (FormDestroy) has begun.
+    bool ShuttingDown() const { return fShutDown; }
 
     // ---- The rebuild and the tree -------------------------------------------------------------
     void RebuildList();

@@ -4,7 +4,7 @@
 #include "platform/errorreport.h"
 #include "app/mainf.h"
 #include "app/mainf_controls.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include <QMenuBar>
 

@@ -6,7 +6,7 @@
 #include "library/m3u.h"
 #include "library/playlistfile.h"
 #include "platform/prompt.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 #include "views/songdialogs.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "app/mainf.h"
 #include "app/songstree.h"
 #include "playback/mpegplayer.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 #include "settings/settingsstore.h"
 #include "views/infopage.h"
 

@@ -7,7 +7,7 @@
 #include "app/songstree.h"
 #include "platform/filefinder.h"
 #include "playback/mpegplayer.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 #include "views/infopage.h"
 
 #include <QTabWidget>

@@ -2,12 +2,20 @@
 
 #include "app/mainf.h"
 
+#include "platform/errorreport.h"
+
 #include <QMetaObject>
 #include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
 
 // The desktop's task bar shows the window's title: that is the application title here. (The
-// application name stays: Qt builds temporary and configuration paths from it.)
-void TMainPlayHost::SetCaption(const QString &caption) { fWindow.setWindowTitle(caption); }
+// application name stays: Qt builds temporary and configuration paths from it.) An empty title
+// would show the application name instead: a blank keeps it empty.
+void TMainPlayHost::SetCaption(const QString &caption)
+{
+    fWindow.setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
+}
 
 // The cover, text, review and history pages follow the song once their contents arrive; the
 // placeholders have nothing to refresh.
@@ -39,4 +47,14 @@ void TMainPlayHost::ActivateAlbumNode(int, int)
     const int page = fWindow.PageControl1->currentIndex();
     if (page != TMainF::AlbumPicPage && page != TMainF::RetsPage)
         fWindow.ShowPage(TMainF::AlbumPicPage);
+}
+
+void TMainPlayHost::ReportStateFileFailure(const QString &message)
+{
+    if (fWindow.ShuttingDown()) {
+        std::fprintf(stderr, "lorvanta: %s\n", message.toUtf8().constData());
+        return;
+    }
+    // Shown from the event loop: never before the window appears, never inside the command.
+    QTimer::singleShot(0, &fWindow, [window = &fWindow, message] { ReportError(window, message); });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the transport asks of the main window, answered by the main window's parts.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 class TMainF;
 
@@ -19,6 +19,7 @@ public:
     bool Rebuilding() const override;
     void ActivateArtistNode(int artist) override;
     void ActivateAlbumNode(int artist, int album) override;
+    void ReportStateFileFailure(const QString &message) override;
 
 private:
     TMainF &fWindow;

@@ -1,11 +1,13 @@
 #include "app/qtprompt.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 
 QStringList QtNameFilters(const QString &filter)
 {
@@ -21,20 +23,20 @@ QStringList QtNameFilters(const QString &filter)
 
 namespace {
 
+QComboBox *FilterCombo(const QFileDialog &dialog)
+{
+    return dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+}
+
 std::optional<TPrompt::TFileChoice> RunFileDialog(QFileDialog &dialog, const QString &filter,
                                                   int filterIndex)
 {
-    const QStringList filters = QtNameFilters(filter);
-    dialog.setNameFilters(filters);
-    if (filterIndex >= 1 && filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[filterIndex - 1]);
+    SetUpFileDialog(dialog, filter, filterIndex);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     TPrompt::TFileChoice choice;
     choice.FileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
-    choice.FilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    if (choice.FilterIndex < 1)
-        choice.FilterIndex = 1;
+    choice.FilterIndex = ChosenFilterIndex(dialog);
     return choice;
 }
 
@@ -51,9 +53,38 @@ QMessageBox::Icon IconOf(TPrompt::TKind kind)
 
 } // namespace
 
+// Qt's own dialog: the desktop's would show Qt's filter strings, patterns twice.
+void SetUpFileDialog(QFileDialog &dialog, const QString &filter, int filterIndex)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QStringList filters = QtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    QComboBox *combo = FilterCombo(dialog);
+    // The dialog finds a filter by its text as shown, which it has stripped of double blanks.
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(combo ? combo->itemText(filterIndex - 1) : filters[filterIndex - 1]);
+    // The program's captions already name their patterns: the list shows them as they are, and
+    // the dialog keeps filtering by position.
+    if (combo) {
+        const QStringList parts = filter.split(u'|');
+        for (int i = 0; i < combo->count() && 2 * i < parts.size(); ++i)
+            combo->setItemText(i, parts[2 * i]);
+    }
+}
+
+int ChosenFilterIndex(const QFileDialog &dialog)
+{
+    const QComboBox *combo = FilterCombo(dialog);
+    const int index = combo ? combo->currentIndex()
+                            : int(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
+    return qMax(index, 0) + 1;
+}
+
 std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const QString &filter,
                                                         int filterIndex, bool mustExist)
 {
+    if (fUnattended)
+        return std::nullopt;
     QFileDialog dialog(parent, "Открыть");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -63,6 +94,8 @@ std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const Q
 std::optional<TPrompt::TFileChoice> TQtPrompt::SaveFile(QWidget *parent, const QString &filter,
                                                         int filterIndex, bool confirmOverwrite)
 {
+    if (fUnattended)
+        return std::nullopt;
     QFileDialog dialog(parent, "Сохранить как");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -73,6 +106,11 @@ std::optional<TPrompt::TFileChoice> TQtPrompt::SaveFile(QWidget *parent, const Q
 TPrompt::TAnswer TQtPrompt::Message(QWidget *parent, TKind kind, const QString &text,
                                     TButtons buttons)
 {
+    if (fUnattended) {
+        std::fprintf(stderr, "lorvanta: %s\n", text.toUtf8().constData());
+        return buttons == TButtons::Ok ? TAnswer::Ok
+                                       : (buttons == TButtons::YesNo ? TAnswer::No : TAnswer::Cancel);
+    }
     QMessageBox box(IconOf(kind), QApplication::applicationName(), text, QMessageBox::NoButton,
                     parent);
     QPushButton *ok = nullptr, *yes = nullptr, *no = nullptr, *cancel = nullptr;
@@ -99,6 +137,8 @@ TPrompt::TAnswer TQtPrompt::Message(QWidget *parent, TKind kind, const QString &
 std::optional<QString> TQtPrompt::Input(QWidget *parent, const QString &caption,
                                         const QString &label, const QString &value)
 {
+    if (fUnattended)
+        return std::nullopt;
     QInputDialog dialog(parent);
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);
@@ -113,6 +153,8 @@ std::optional<QString> TQtPrompt::Input(QWidget *parent, const QString &caption,
 std::optional<QString> TQtPrompt::ChooseFolder(QWidget *parent, const QString &caption,
                                                const QString &startFolder)
 {
+    if (fUnattended)
+        return std::nullopt;
     const QString folder = QFileDialog::getExistingDirectory(parent, caption, startFolder);
     if (folder.isEmpty())
         return std::nullopt;
@@ -121,6 +163,8 @@ std::optional<QString> TQtPrompt::ChooseFolder(QWidget *parent, const QString &c
 
 int TQtPrompt::ShowModal(QWidget *dialog)
 {
+    if (fUnattended)
+        return 0;
     if (auto *modal = qobject_cast<QDialog *>(dialog))
         return modal->exec();
     return 0;

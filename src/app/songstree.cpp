@@ -97,7 +97,13 @@ TSongsTree::TSongsTree(QWidget *parent) : QTreeWidget(parent)
     setMouseTracking(true); // hot tracking
     setAttribute(Qt::WA_Hover);
     setUniformRowHeights(true);
-    header()->setStretchLastSection(true);
+    // Captions are shown whole: the one column is as wide as the rows in view need, and a
+    // caption wider than the tree scrolls sideways instead of being cut.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setResizeContentsPrecision(0); // the rows in view: cheap with 100,000 nodes
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTextElideMode(Qt::ElideNone);
     // The selection stays visible when the tree loses focus.
     QPalette p = palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));

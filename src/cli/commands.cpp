@@ -1,15 +1,17 @@
 #include "cli/commands.h"
 
 #include "cli/clierror.h"
-#include "cli/listinput.h"
 #include "cli/jsonwriter.h"
+#include "cli/listinput.h"
 #include "cli/listjson.h"
 #include "imaging/picture.h"
 #include "library/expandedsong.h"
+#include "library/folderscan.h"
 #include "library/id3v1.h"
 #include "library/m3u.h"
 #include "library/playlistfile.h"
 #include "platform/atomicfile.h"
+#include "platform/filefinder.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -25,6 +27,26 @@ void FlattenPlayList(const TArtistColl &artists, TExpandedSongColl &playList)
 bool HasSuffix(const QString &path, const char *suffix)
 {
     return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
+}
+
+// Own format for ".pl", M3U list for ".m3u"; ECliError for any other name.
+void RequireListName(const QString &out)
+{
+    if (!HasSuffix(out, "pl") && !HasSuffix(out, "m3u"))
+        throw ECliError(QStringLiteral("Неизвестный тип файла для записи (нужно .pl или .m3u): ") +
+                        out);
+}
+
+void WriteList(const QString &out, const TArtistColl &artists, const TDiscPaths &paths)
+{
+    RequireListName(out);
+    if (HasSuffix(out, "pl")) {
+        SavePlaylist(out, artists, paths);
+        return;
+    }
+    TExpandedSongColl playList;
+    FlattenPlayList(artists, playList);
+    SaveM3U(out, playList);
 }
 
 } // namespace
@@ -47,19 +69,10 @@ QByteArray SummaryCommand(const QString &file)
 
 void ConvertCommand(const QString &in, const QString &out)
 {
-    const bool toOwn = HasSuffix(out, "pl");
-    if (!toOwn && !HasSuffix(out, "m3u"))
-        throw ECliError(QStringLiteral("Неизвестный тип файла для записи (нужно .pl или .m3u): ") +
-                        out);
+    RequireListName(out);
     TLoadedList list;
     LoadList(in, list);
-    if (toOwn) {
-        SavePlaylist(out, list.artists, list.paths);
-        return;
-    }
-    TExpandedSongColl playList;
-    FlattenPlayList(list.artists, playList);
-    SaveM3U(out, playList);
+    WriteList(out, list.artists, list.paths);
 }
 
 void PackCommand(const QString &in, const QString &out, const QString &artistTemplate,
@@ -78,6 +91,16 @@ QByteArray TagsCommand(const QString &file)
     TMP3TagInfo info;
     ReadID3v1Tag(file, info);
     return TagsJson(info);
+}
+
+void ScanCommand(const TFolderScanInput &input, const QString &out)
+{
+    RequireListName(out);
+    if (!QFileInfo(FindExistingFile(input.Mp3Folder)).isDir())
+        throw ECliError(QStringLiteral("Папка не найдена: ") + input.Mp3Folder);
+    TArtistColl artists;
+    BuildListFromFolders(input, artists);
+    WriteList(out, artists, {});
 }
 
 QByteArray PictureCommand(const QString &file, const QString &out, QSize size)

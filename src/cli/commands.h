@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+struct TFolderScanInput;
+
 QByteArray DumpCommand(const QString &file);
 QByteArray SummaryCommand(const QString &file);
 // Writes the list to out: own format for ".pl", M3U list for ".m3u" (any letter case).
@@ -14,6 +16,10 @@ void ConvertCommand(const QString &in, const QString &out);
 void PackCommand(const QString &in, const QString &out, const QString &artistTemplate,
                  const QString &albumTemplate);
 QByteArray TagsCommand(const QString &file);
+// Builds a list from folders as the editor does and writes it to out like ConvertCommand. A
+// template error (ETemplateError) comes before anything is written; so does an MP3 folder that
+// is not a folder (ECliError).
+void ScanCommand(const TFolderScanInput &input, const QString &out);
 // Renders a picture file through the picture component at its natural size, or stretched to
 // size when that is given, into a PNG file out (written atomically); returns
 // {"format":...,"width":...,"height":...} with the natural size.

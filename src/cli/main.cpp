@@ -1,14 +1,17 @@
 // lorvanta-list: the core's list operations for scripts and tests.
 //   dump [--summary] FILE | convert IN OUT | pack IN OUT.m3u [--artist T] [--album T] | tags FILE
-//   | picture FILE OUT.png [--size WxH]
+//   | scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] [--histories DIR]
+//     [--artist T] [--album T] | picture FILE OUT.png [--size WxH]
 // Exit status 0 on success; 1 with one line on standard error for bad input.
 
 #include "cli/clierror.h"
 #include "cli/commands.h"
 #include "cli/listinput.h"
+#include "library/folderscan.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
@@ -20,23 +23,46 @@ namespace {
 
 const char kUsage[] = "Использование: lorvanta-list dump [--summary] FILE | convert IN OUT | "
                       "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE | "
+                      "scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] "
+                      "[--histories DIR] [--artist TEMPLATE] [--album TEMPLATE] | "
                       "picture FILE OUT.png [--size WxH]";
 
-// The command's words after its name: options with their values, and the positional arguments.
+// The command's words after its name: the flag, the options with their values, and the
+// positional arguments.
 struct TArgs {
     QStringList positional;
     bool summary = false;
-    QString artistTemplate = QStringLiteral("%I");
-    QString albumTemplate = QStringLiteral("%Y - %A");
-    QString size;
+    QHash<QString, QString> values;
+
+    QString Value(const QString &option, const QString &fallback = QString()) const
+    {
+        return values.value(option, fallback);
+    }
+    // The folder given with option, made absolute; empty when not given.
+    QString Folder(const QString &option) const
+    {
+        const QString folder = Value(option);
+        return folder.isEmpty() ? QString() : AbsoluteArgPath(folder);
+    }
 };
+
+const QString kArtist = QStringLiteral("--artist");
+const QString kAlbum = QStringLiteral("--album");
+const QString kCovers = QStringLiteral("--covers");
+const QString kTexts = QStringLiteral("--texts");
+const QString kReviews = QStringLiteral("--reviews");
+const QString kHistories = QStringLiteral("--histories");
+const QString kSummary = QStringLiteral("--summary");
+const QString kSize = QStringLiteral("--size");
 
 [[noreturn]] void UsageError()
 {
     throw ECliError(QString::fromUtf8(kUsage));
 }
 
-TArgs ParseArgs(const QStringList &words, const QStringList &allowedOptions)
+// Parses words; exactly positionalCount positional arguments are required.
+TArgs ParseArgs(const QStringList &words, const QStringList &allowedOptions,
+                qsizetype positionalCount)
 {
     TArgs args;
     for (int i = 0; i < words.size(); ++i) {
@@ -47,19 +73,60 @@ TArgs ParseArgs(const QStringList &words, const QStringList &allowedOptions)
         }
         if (!allowedOptions.contains(word))
             UsageError();
-        if (word == QLatin1String("--summary")) {
+        if (word == kSummary) {
             args.summary = true;
             continue;
         }
         if (++i >= words.size())
             UsageError();
-        if (word == QLatin1String("--size"))
-            args.size = words[i];
-        else
-            (word == QLatin1String("--artist") ? args.artistTemplate : args.albumTemplate) =
-                words[i];
+        args.values.insert(word, words[i]);
     }
+    if (args.positional.size() != positionalCount)
+        UsageError();
     return args;
+}
+
+QByteArray Dump(const QStringList &words)
+{
+    const TArgs args = ParseArgs(words, {kSummary}, 1);
+    const QString file = AbsoluteArgPath(args.positional[0]);
+    return args.summary ? SummaryCommand(file) : DumpCommand(file);
+}
+
+QByteArray ConvertOrPack(const QStringList &words, bool pack)
+{
+    const TArgs args = ParseArgs(words, pack ? QStringList{kArtist, kAlbum} : QStringList{}, 2);
+    // Both made absolute first: loading a list moves the current folder to the list's.
+    const QString in = AbsoluteArgPath(args.positional[0]);
+    const QString out = AbsoluteArgPath(args.positional[1]);
+    if (pack)
+        PackCommand(in, out, args.Value(kArtist, QStringLiteral("%I")),
+                    args.Value(kAlbum, QStringLiteral("%Y - %A")));
+    else
+        ConvertCommand(in, out);
+    return {};
+}
+
+QByteArray Tags(const QStringList &words)
+{
+    const TArgs args = ParseArgs(words, {}, 1);
+    return TagsCommand(AbsoluteArgPath(args.positional[0]));
+}
+
+QByteArray Scan(const QStringList &words)
+{
+    const TArgs args =
+        ParseArgs(words, {kCovers, kTexts, kReviews, kHistories, kArtist, kAlbum}, 2);
+    TFolderScanInput input;
+    input.Mp3Folder = AbsoluteArgPath(args.positional[0]);
+    input.CoversFolder = args.Folder(kCovers);
+    input.TextsFolder = args.Folder(kTexts);
+    input.ReviewsFolder = args.Folder(kReviews);
+    input.HistoriesFolder = args.Folder(kHistories);
+    input.ArtistTemplate = args.Value(kArtist, input.ArtistTemplate);
+    input.AlbumTemplate = args.Value(kAlbum, input.AlbumTemplate);
+    ScanCommand(input, AbsoluteArgPath(args.positional[1]));
+    return {};
 }
 
 // "WxH" as a size of positive width and height; an empty text is the empty size.
@@ -77,12 +144,10 @@ QSize ParseSize(const QString &text)
     return size;
 }
 
-QByteArray PictureRun(const QStringList &words)
+QByteArray Picture(const QStringList &words)
 {
-    const TArgs args = ParseArgs(words, {QStringLiteral("--size")});
-    if (args.positional.size() != 2)
-        UsageError();
-    const QSize size = ParseSize(args.size);
+    const TArgs args = ParseArgs(words, {kSize}, 2);
+    const QSize size = ParseSize(args.Value(kSize));
     return PictureCommand(AbsoluteArgPath(args.positional[0]),
                           AbsoluteArgPath(args.positional[1]), size);
 }
@@ -90,37 +155,16 @@ QByteArray PictureRun(const QStringList &words)
 // Runs the command; returns the text for standard output.
 QByteArray Run(const QString &command, const QStringList &words)
 {
-    if (command == QLatin1String("dump")) {
-        const TArgs args = ParseArgs(words, {QStringLiteral("--summary")});
-        if (args.positional.size() != 1)
-            UsageError();
-        const QString file = AbsoluteArgPath(args.positional[0]);
-        return args.summary ? SummaryCommand(file) : DumpCommand(file);
-    }
-    if (command == QLatin1String("convert") || command == QLatin1String("pack")) {
-        const bool pack = command == QLatin1String("pack");
-        const TArgs args = ParseArgs(
-            words, pack ? QStringList{QStringLiteral("--artist"), QStringLiteral("--album")}
-                        : QStringList{});
-        if (args.positional.size() != 2)
-            UsageError();
-        // Both made absolute first: loading a list moves the current folder to the list's.
-        const QString in = AbsoluteArgPath(args.positional[0]);
-        const QString out = AbsoluteArgPath(args.positional[1]);
-        if (pack)
-            PackCommand(in, out, args.artistTemplate, args.albumTemplate);
-        else
-            ConvertCommand(in, out);
-        return {};
-    }
+    if (command == QLatin1String("dump"))
+        return Dump(words);
+    if (command == QLatin1String("convert") || command == QLatin1String("pack"))
+        return ConvertOrPack(words, command == QLatin1String("pack"));
+    if (command == QLatin1String("tags"))
+        return Tags(words);
+    if (command == QLatin1String("scan"))
+        return Scan(words);
     if (command == QLatin1String("picture"))
-        return PictureRun(words);
-    if (command == QLatin1String("tags")) {
-        const TArgs args = ParseArgs(words, {});
-        if (args.positional.size() != 1)
-            UsageError();
-        return TagsCommand(AbsoluteArgPath(args.positional[0]));
-    }
+        return Picture(words);
     UsageError();
 }
 

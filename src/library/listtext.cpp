@@ -7,8 +7,8 @@ constexpr qsizetype kFlushSize = 1 << 20;
 constexpr TTextEncoding kEncodings[] = {TTextEncoding::Cp1251, TTextEncoding::Utf8};
 } // namespace
 
-TListTextSink::TListTextSink(TTextEncoding encoding, TFlush flush)
-    : fEncoding(encoding), fFlush(std::move(flush))
+TListTextSink::TListTextSink(TTextEncoding encoding, TNonAscii nonAscii, TFlush flush)
+    : fEncoding(encoding), fNonAscii(nonAscii), fFlush(std::move(flush))
 {
     if (fEncoding == TTextEncoding::Utf8)
         fBuffer.append(kUtf8Bom);
@@ -25,11 +25,13 @@ void TListTextSink::Text(QStringView text)
     const qsizetype start = fBuffer.size();
     if (!AppendCp1251(fBuffer, text))
         fLossy = true;
-    // Texts are separated by ASCII, so each can be checked for UTF-8 on its own.
-    if (fReadableAsUtf8) {
+    // Texts are separated by ASCII, so each can be checked for UTF-8 on its own; once the
+    // answer is known, the rest needs no look.
+    const bool decided = fNonAscii == TNonAscii::Utf8 ? fSawNonAscii : !fReadableAsUtf8;
+    if (!decided) {
         const TUtf8Shape shape = Utf8Shape(QByteArrayView(fBuffer).sliced(start));
-        fReadableAsUtf8 = shape != TUtf8Shape::Invalid;
-        fSawNonAscii = fSawNonAscii || shape == TUtf8Shape::Utf8;
+        fReadableAsUtf8 = fReadableAsUtf8 && shape != TUtf8Shape::Invalid;
+        fSawNonAscii = fSawNonAscii || shape != TUtf8Shape::Ascii;
     }
 }
 
@@ -50,10 +52,10 @@ void TListTextSink::Finish()
     }
 }
 
-QByteArray ListText(const TListProducer &produce)
+QByteArray ListText(const TListProducer &produce, TNonAscii nonAscii)
 {
     for (const TTextEncoding encoding : kEncodings) {
-        TListTextSink sink(encoding);
+        TListTextSink sink(encoding, nonAscii);
         produce(sink);
         if (!sink.NeedsUtf8())
             return std::move(sink.Bytes());
@@ -61,11 +63,11 @@ QByteArray ListText(const TListProducer &produce)
     return {}; // not reached: UTF-8 holds every text
 }
 
-void SaveListText(const QString &fileName, const TListProducer &produce)
+void SaveListText(const QString &fileName, const TListProducer &produce, TNonAscii nonAscii)
 {
     for (const TTextEncoding encoding : kEncodings) {
         TAtomicFileWriter file(fileName);
-        TListTextSink sink(encoding, [&file](QByteArrayView piece) { file.Write(piece); });
+        TListTextSink sink(encoding, nonAscii, [&file](QByteArrayView piece) { file.Write(piece); });
         produce(sink);
         sink.Finish();
         if (sink.NeedsUtf8())

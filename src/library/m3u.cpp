@@ -44,12 +44,15 @@ TArtistItem &ReplaceWithOneAlbum(TArtistColl &artists, const QString &artistName
 // Writes lines, each ended by CR LF.
 void WriteList(const QString &fileName, const QStringList &lines)
 {
-    SaveListText(fileName, [&](TListTextSink &sink) {
-        for (const QString &line : lines) {
-            sink.Text(line);
-            sink.EndLine();
-        }
-    });
+    SaveListText(
+        fileName,
+        [&](TListTextSink &sink) {
+            for (const QString &line : lines) {
+                sink.Text(line);
+                sink.EndLine();
+            }
+        },
+        TNonAscii::Utf8);
 }
 
 QString TwoDigits(int number)
@@ -109,8 +112,8 @@ void WriteArtistPack(const QString &base, const TArtistItem &artist, const QStri
     for (const TAlbItem &album : artist.Albums) {
         QStringList albumList;
         for (const TSongItem &song : album.Songs) {
-            albumList << artistPaths.Relative(song.File);
-            mainList << mainPaths.Relative(song.File);
+            albumList << artistPaths.Relative(song.File, u'/');
+            mainList << mainPaths.Relative(song.File, u'/');
         }
         WriteList(QDir(folder).filePath(AlbumFileName(albumTemplate, artist, album)), albumList);
         artistList << albumList;
@@ -168,12 +171,14 @@ bool LoadSingleFile(const QString &fileName, TArtistColl &artists)
 
 QByteArray M3UText(const TExpandedSongColl &songs)
 {
-    return ListText([&](TListTextSink &sink) {
-        for (const TExpandedSong &song : songs) {
-            sink.Text(song.File());
-            sink.EndLine();
-        }
-    });
+    return ListText(
+        [&](TListTextSink &sink) {
+            for (const TExpandedSong &song : songs) {
+                sink.Text(song.File());
+                sink.EndLine();
+            }
+        },
+        TNonAscii::Utf8);
 }
 
 void SaveM3U(const QString &fileName, const TExpandedSongColl &songs)
@@ -184,6 +189,8 @@ void SaveM3U(const QString &fileName, const TExpandedSongColl &songs)
 void SaveM3UPack(const QString &packFile, const TArtistColl &artists,
                  const QString &artistTemplate, const QString &albumTemplate)
 {
+    // Whether the main list can be written is known before any folder of the pack is made.
+    CheckReplaceable(packFile);
     const QString base = FolderOf(packFile);
     const TListPaths mainPaths(packFile);
     QStringList mainList;

@@ -82,14 +82,13 @@ private:
 QByteArray PlaylistText(const TArtistColl &artists, const TDiscPaths &paths,
                         const QString &listFile)
 {
-    return ListText([&](TListTextSink &sink) {
-        TPlaylistWriter(sink, listFile).Write(artists, paths);
-    });
+    return ListText([&](TListTextSink &sink) { TPlaylistWriter(sink, listFile).Write(artists, paths); },
+                    TNonAscii::Cp1251);
 }
 
 void SavePlaylist(const QString &listFile, const TArtistColl &artists, const TDiscPaths &paths)
 {
-    SaveListText(listFile, [&](TListTextSink &sink) {
-        TPlaylistWriter(sink, listFile).Write(artists, paths);
-    });
+    SaveListText(
+        listFile, [&](TListTextSink &sink) { TPlaylistWriter(sink, listFile).Write(artists, paths); },
+        TNonAscii::Cp1251);
 }

@@ -137,7 +137,7 @@ bool TListPaths::OnListVolume(const QString &path) const
     return true;
 }
 
-QString TListPaths::Relative(const QString &path) const
+QString TListPaths::Relative(const QString &path, QChar separator) const
 {
     if (path.isEmpty() || IsForeignPath(path) || !path.startsWith(u'/'))
         return path;
@@ -153,10 +153,10 @@ QString TListPaths::Relative(const QString &path) const
     QString result(ups * 3 + path.size() - base, Qt::Uninitialized);
     QChar *out = result.data();
     for (qsizetype i = 0; i < ups; ++i, out += 3)
-        out[0] = out[1] = u'.', out[2] = u'\\';
+        out[0] = out[1] = u'.', out[2] = separator;
     for (qsizetype i = base; i < path.size(); ++i)
-        *out++ = path[i] == u'/' ? QChar(u'\\') : path[i];
+        *out++ = path[i] == u'/' ? separator : path[i];
     // Never write a value that would read back as something else: an empty one, or one that
     // looks like a drive letter ("c:x" in the list's folder).
-    return result.isEmpty() || IsForeignPath(result) ? QStringLiteral(".\\") + result : result;
+    return result.isEmpty() || IsForeignPath(result) ? u'.' + (separator + result) : result;
 }

@@ -4,8 +4,9 @@
 // volume, one starting with "/" is a full Linux path, a drive-letter ("E:\x.mp3") or network
 // ("\\server\x") value cannot be resolved here and is kept verbatim; any other value is relative
 // to the list's folder. "." and ".." are resolved. Writing gives a path relative to the list's
-// folder with "..\" and "\" when it lies on the same volume, else the full Linux path; verbatim
-// values are written back unchanged. No function here depends on the current folder, and none
+// folder when it lies on the same volume (with "\" in own lists, "/" in M3U lists, which players
+// on Linux and on Windows both read), else the full Linux path; verbatim values are written back
+// unchanged. No function here depends on the current folder, and none
 // touches the disk per path (the volume table is read once per TListPaths).
 
 #include <QString>
@@ -24,8 +25,9 @@ public:
 
     // A value as read from a list, made a full path; empty stays empty.
     QString Expand(QStringView value) const;
-    // A full path made into the value to write; empty stays empty.
-    QString Relative(const QString &path) const;
+    // A full path made into the value to write, its folders separated by separator; empty stays
+    // empty.
+    QString Relative(const QString &path, QChar separator = u'\\') const;
 
 private:
     bool OnListVolume(const QString &path) const;

@@ -10,5 +10,5 @@ void WriteStateFile(const TStateFileOptions &options, const QString &caption)
     if (!options.HasLogFile || options.LogFileName.isEmpty())
         return;
     const QByteArray line = options.OEMLogFile ? EncodeCp866(caption) : EncodeCp1251(caption);
-    WriteFileAtomically(options.LogFileName, line);
+    WriteFileInPlace(options.LogFileName, line);
 }

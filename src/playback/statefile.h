@@ -1,6 +1,7 @@
 #pragma once
 // The state file: one line, the window caption, that other programs read to learn what is
-// playing. It is replaced whole at every refresh and never ends in a line break.
+// playing. It is rewritten in place at every refresh (so it may be a FIFO or a device that
+// another program reads) and never ends in a line break.
 
 #include <QString>
 
@@ -11,6 +12,5 @@ struct TStateFileOptions {
 };
 
 // Writes caption to LogFileName when HasLogFile is set and the name is not empty; otherwise
-// does nothing. Readers see the old line or the new one, never an empty or partial file.
-// Throws EIOError (platform/ioerror.h) when the file cannot be written.
+// does nothing. Throws EIOError (platform/ioerror.h) when the file cannot be written.
 void WriteStateFile(const TStateFileOptions &options, const QString &caption);

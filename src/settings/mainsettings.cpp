@@ -72,7 +72,10 @@ void TMainSettings::ReadBlock(const TSettingsStore &store)
     LogFileName = store.ReadString(u"LogFileName"_s);
     Priority = store.ReadInteger(u"Priority"_s);
     PlaylistType = store.ReadInteger(u"PlaylistType"_s);
-    SongIndex = SaveListFileNameOnExit ? store.ReadInteger(u"SongNumber"_s) : 0;
+    // The exit leaves "SongNumber" out whenever the list was not bound to a file: its absence
+    // is the program's own doing, not damage, and must not throw every setting away.
+    const bool hasSongNumber = SaveListFileNameOnExit && store.ValueExists(u"SongNumber"_s);
+    SongIndex = hasSongNumber ? store.ReadInteger(u"SongNumber"_s) : 0;
     OEMLogFile = store.ReadBool(u"OEMLogFile"_s);
     PlayingStr = store.ReadString(u"PlayingStr"_s);
     PausedStr = store.ReadString(u"PausedStr"_s);
@@ -83,10 +86,10 @@ void TMainSettings::ReadBlock(const TSettingsStore &store)
     Repeat = store.ReadBool(u"Repeat"_s);
     SongsListWidth = store.ReadInteger(u"Songs list width"_s);
     SlideshowInterval = store.ReadInteger(u"Slideshow interval"_s);
-    ImportArtistTemplate = store.ReadString(u"Import artist folder template"_s);
-    ImportAlbumTemplate = store.ReadString(u"Import album folder template"_s);
-    PackArtistTemplate = store.ReadString(u"Save M3U pack artist template"_s);
-    PackAlbumTemplate = store.ReadString(u"Save M3U pack album template"_s);
+    ImportArtistTemplate = store.ReadString(ImportArtistTemplateValue);
+    ImportAlbumTemplate = store.ReadString(ImportAlbumTemplateValue);
+    PackArtistTemplate = store.ReadString(PackArtistTemplateValue);
+    PackAlbumTemplate = store.ReadString(PackAlbumTemplateValue);
 }
 
 bool TMainSettings::RemembersList(bool runFromCD) const
@@ -174,10 +177,10 @@ void TMainSettings::WriteGlobals(TSettingsStore &store, const TExitState &state)
     store.WriteString(u"ReadyStr"_s, ReadyStr);
     store.WriteInteger(u"Songs list width"_s, SongsListWidth);
     store.WriteInteger(u"Slideshow interval"_s, SlideshowInterval);
-    store.WriteString(u"Import artist folder template"_s, ImportArtistTemplate);
-    store.WriteString(u"Import album folder template"_s, ImportAlbumTemplate);
-    store.WriteString(u"Save M3U pack artist template"_s, PackArtistTemplate);
-    store.WriteString(u"Save M3U pack album template"_s, PackAlbumTemplate);
+    store.WriteString(ImportArtistTemplateValue, ImportArtistTemplate);
+    store.WriteString(ImportAlbumTemplateValue, ImportAlbumTemplate);
+    store.WriteString(PackArtistTemplateValue, PackArtistTemplate);
+    store.WriteString(PackAlbumTemplateValue, PackAlbumTemplate);
 }
 
 // "PlaylistType" tells how to load the stored "LastList". A run that stores no list name while

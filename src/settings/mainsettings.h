@@ -14,6 +14,13 @@ class TSettingsStore;
 inline const QString MainSettingsKey = QStringLiteral("\\Software\\Quillmarsh\\Lorvanta\\2.0");
 inline const QString NoDiskID = QStringLiteral("NoID");
 
+// The names of the four template values: the current templates in the main key, and every
+// template preset in a key of its own.
+inline const QString ImportArtistTemplateValue = QStringLiteral("Import artist folder template");
+inline const QString ImportAlbumTemplateValue = QStringLiteral("Import album folder template");
+inline const QString PackArtistTemplateValue = QStringLiteral("Save M3U pack artist template");
+inline const QString PackAlbumTemplateValue = QStringLiteral("Save M3U pack album template");
+
 // The values that all fall back to these defaults together when the settings cannot be read.
 struct TDefaultSettings {
     bool PlayOnRun = true;
@@ -70,7 +77,7 @@ public:
     // Opens the main key (creating it) and reads every global value in its order. When one read
     // fails (a missing Integer or Boolean, a value of the wrong type), the rest is skipped and
     // every TDefaultSettings value takes its default; returns false then. "SongNumber" is read
-    // into SongIndex only with SaveListFileNameOnExit (else SongIndex := 0).
+    // into SongIndex only with SaveListFileNameOnExit and where present (else SongIndex := 0).
     bool ReadGlobal(TSettingsStore &store);
 
     // The list to resume: with SaveListFileNameOnExit, a non-empty "LastList" and not runFromCD,

@@ -112,56 +112,75 @@ std::optional<TRegValue> ParseData(const QString &data)
     return TRegValue::OfInteger(qint32(*number));
 }
 
+// Reads the lines after the header. Lines it does not understand are kept where they stand
+// (see TRegKey::AddForeignLine), so that what other programs wrote survives our saves.
 class TParser {
 public:
     explicit TParser(TRegKey &root) : Root_(root) {}
 
-    // Empty when the line is good, else what is wrong with it.
-    QString ParseLine(const QString &line)
+    void ParseLine(const QString &line)
     {
-        for (const QChar c : line)
-            if (NeedsEscape(c))
-                return QStringLiteral("управляющий символ в строке");
-        if (line.trimmed().isEmpty() || line.startsWith(u';'))
-            return {};
-        if (line.startsWith(u'['))
-            return ParseSection(line);
-        if (line.startsWith(u'"'))
-            return ParseValue(line);
-        return QStringLiteral("непонятная строка");
+        if (line.trimmed().isEmpty())
+            return;
+        if (line.startsWith(u'[')) {
+            StartSection(line);
+            return;
+        }
+        if (InForeignSection_)
+            Root_.ForeignSections << line;
+        else if (!Current_)
+            Root_.Preamble << line;
+        else if (!ParseValue(line))
+            Current_->AddForeignLine(line, QuotedName(line));
     }
 
 private:
-    QString ParseSection(const QString &line)
+    void StartSection(const QString &line)
     {
-        if (!line.endsWith(u']'))
-            return QStringLiteral("нет \"]\" в конце раздела");
-        QStringList path = line.mid(1, line.size() - 2).split(u'\\');
-        if (path.takeFirst().compare(RootName, Qt::CaseInsensitive) != 0)
-            return QStringLiteral("раздел вне HKEY_CURRENT_USER");
-        if (!IsValidKeyPath(path))
-            return QStringLiteral("недопустимое имя раздела");
-        Current_ = &Root_.Make(path);
-        return {};
+        const std::optional<QStringList> path = SectionPath(line);
+        InForeignSection_ = !path;
+        if (InForeignSection_)
+            Root_.ForeignSections << line;
+        else
+            Current_ = &Root_.Make(*path);
     }
 
-    QString ParseValue(const QString &line)
+    // The key path below HKEY_CURRENT_USER; nullopt for any other section.
+    static std::optional<QStringList> SectionPath(const QString &line)
     {
-        if (!Current_)
-            return QStringLiteral("значение вне раздела");
+        if (!line.endsWith(u']'))
+            return std::nullopt;
+        QStringList path = line.mid(1, line.size() - 2).split(u'\\');
+        if (path.takeFirst().compare(RootName, Qt::CaseInsensitive) != 0 || !IsValidKeyPath(path))
+            return std::nullopt;
+        return path;
+    }
+
+    // A "name"=data line this store understands, stored; false for any other line.
+    bool ParseValue(const QString &line)
+    {
+        if (std::any_of(line.begin(), line.end(), NeedsEscape))
+            return false;
         qsizetype pos = 0;
         const std::optional<QString> name = ParseQuoted(line, pos);
         if (!name || pos >= line.size() || line[pos] != u'=')
-            return QStringLiteral("неверное имя значения");
+            return false;
         const std::optional<TRegValue> value = ParseData(line.mid(pos + 1).trimmed());
         if (!value)
-            return QStringLiteral("неверные данные значения");
+            return false;
         Current_->SetValue(*name, *value);
-        return {};
+        return true;
+    }
+
+    static QString QuotedName(const QString &line)
+    {
+        qsizetype pos = 0;
+        return ParseQuoted(line, pos).value_or(QString());
     }
 
     TRegKey &Root_;
     TRegKey *Current_ = nullptr;
+    bool InForeignSection_ = false;
 };
 
 TRegParseResult Failure(int line, const QString &error)
@@ -172,7 +191,7 @@ TRegParseResult Failure(int line, const QString &error)
 void FormatKey(const TRegKey &key, const QString &path, QByteArray &out)
 {
     const bool isRoot = path == RootName;
-    if (key.ValueCount() > 0 || (key.SubKeys().empty() && !isRoot)) {
+    if (key.ValueCount() > 0 || !key.ForeignLines().isEmpty() || (key.SubKeys().empty() && !isRoot)) {
         QString section = u'[' + path + QStringLiteral("]\n");
         for (qsizetype i = 0; i < key.ValueCount(); ++i) {
             const TRegValue &value = key.ValueAt(i);
@@ -183,6 +202,8 @@ void FormatKey(const TRegKey &key, const QString &path, QByteArray &out)
                 section += u'"' + Escaped(value.Text) + u'"';
             section += u'\n';
         }
+        for (const QString &line : key.ForeignLines())
+            section += line + u'\n';
         out += section.toUtf8() + '\n';
     }
     for (const auto &subKey : key.SubKeys())
@@ -215,11 +236,8 @@ TRegParseResult ParseRegFile(const QByteArray &bytes, TRegKey &root)
             line.chop(1);
         if (i == 0 && line.trimmed() != Header)
             return Failure(1, QStringLiteral("нет заголовка REGEDIT4"));
-        if (i == 0)
-            continue;
-        const QString error = parser.ParseLine(line);
-        if (!error.isEmpty())
-            return Failure(int(i + 1), error);
+        if (i > 0)
+            parser.ParseLine(line);
     }
     return {true, 0, {}};
 }
@@ -227,6 +245,10 @@ TRegParseResult ParseRegFile(const QByteArray &bytes, TRegKey &root)
 QByteArray FormatRegFile(const TRegKey &root)
 {
     QByteArray out = Header.toUtf8() + "\n\n";
+    if (!root.Preamble.isEmpty())
+        out += root.Preamble.join(u'\n').toUtf8() + "\n\n";
     FormatKey(root, RootName, out);
+    if (!root.ForeignSections.isEmpty())
+        out += root.ForeignSections.join(u'\n').toUtf8() + "\n\n";
     return out;
 }

@@ -71,6 +71,10 @@ const TRegValue *TRegKey::Value(const QString &name) const
 
 void TRegKey::SetValue(const QString &name, const TRegValue &value)
 {
+    // A foreign line that sets this name ("name"=hex:..., "name"=-) is the value's old form.
+    std::erase_if(ForeignLines_, [folded = Folded(name)](const TForeignLine &foreign) {
+        return !folded.isEmpty() && foreign.ValueName == folded;
+    });
     const auto it = ValueIndex_.constFind(Folded(name));
     if (it != ValueIndex_.constEnd()) {
         Values_[*it].Value = value;
@@ -87,6 +91,22 @@ bool TRegKey::RemoveValue(const QString &name)
         return false;
     EraseIndexed(Values_, ValueIndex_, *it, [](const TNamedValue &value) { return value.Name; });
     return true;
+}
+
+void TRegKey::AddForeignLine(const QString &line, const QString &valueName)
+{
+    if (!ForeignLines_.empty() && ForeignLines_.back().Line.endsWith(u'\\'))
+        ForeignLines_.back().Line += u'\n' + line;
+    else
+        ForeignLines_.push_back({line, Folded(valueName)});
+}
+
+QStringList TRegKey::ForeignLines() const
+{
+    QStringList lines;
+    for (const TForeignLine &foreign : ForeignLines_)
+        lines << foreign.Line;
+    return lines;
 }
 
 QStringList TRegKey::SubKeyNames() const

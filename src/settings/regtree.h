@@ -25,6 +25,11 @@ public:
     explicit TRegKey(const QString &name = QString()) : Name(name) {}
 
     QString Name;
+    // Root only: what another program put in the file that is not this branch, kept as read:
+    // lines before the first section, and whole sections outside HKEY_CURRENT_USER (or with a
+    // path this store cannot hold), header lines included.
+    QStringList Preamble;
+    QStringList ForeignSections;
 
     // nullptr when there is no such subkey.
     TRegKey *SubKey(const QString &name) const;
@@ -41,6 +46,14 @@ public:
     void SetValue(const QString &name, const TRegValue &value);
     bool RemoveValue(const QString &name);
 
+    // Lines of this key's section that the reader does not understand (another program's
+    // binary or default values, deletion marks, comments), written back unchanged after the
+    // values. A line continued with a final "\" holds its continuation lines too, joined by
+    // line breaks. Setting a value of the same name drops such a line: the new value replaces it.
+    // valueName: the value the line sets, when it names one.
+    void AddForeignLine(const QString &line, const QString &valueName = QString());
+    QStringList ForeignLines() const;
+
     QStringList SubKeyNames() const;
     QStringList ValueNames() const;
     const std::vector<std::unique_ptr<TRegKey>> &SubKeys() const { return SubKeys_; }
@@ -53,7 +66,12 @@ private:
         QString Name;
         TRegValue Value;
     };
+    struct TForeignLine {
+        QString Line;
+        QString ValueName; // case-folded; empty when the line names no value
+    };
     std::vector<std::unique_ptr<TRegKey>> SubKeys_;
+    std::vector<TForeignLine> ForeignLines_;
     std::vector<TNamedValue> Values_;
     // Case-folded name to position, so that big files load in linear time.
     QHash<QString, qsizetype> SubKeyIndex_;

@@ -6,6 +6,9 @@
 #include "app/qtprompt.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -281,6 +284,23 @@ TEST(QtPromptTest, FiltersBecomeQtNameFilters)
                            "Звук с MPEG-зжатием  (*.mp1, *.mp2, *,mp3) (*.mp1 *.mp2 *.mp3)",
                            "Все поддерживаемые файлы (*.pl *.mp1 *.mp2 *.mp3 *.m3u)"}));
     EXPECT_EQ(QtNameFilters("Only a description"), QStringList());
+}
+
+TEST(QtPromptTest, TheFileDialogShowsTheCaptionsAsTheyAreAndFiltersByPosition)
+{
+    QFileDialog dialog;
+    SetUpFileDialog(dialog, OpenDialogFilter, 3);
+    const auto *combo = dialog.findChild<QComboBox *>("fileTypeCombo");
+    ASSERT_TRUE(combo);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    EXPECT_EQ(shown, QStringList({"\"Родной\" список воспроизведения (*.pl)", "M3U-лист (*.m3u)",
+                                  "Звук с MPEG-зжатием  (*.mp1, *.mp2, *,mp3)",
+                                  "Все поддерживаемые файлы"}));
+    EXPECT_EQ(ChosenFilterIndex(dialog), 3);
+    EXPECT_EQ(dialog.findChild<QFileSystemModel *>()->nameFilters(),
+              QStringList({"*.mp1", "*.mp2", "*.mp3"}));
 }
 
 TEST_F(ListCommandsTest, OnlyAnOwnListLoadEmptiesTheCoverCache)

@@ -146,6 +146,40 @@ TEST_F(MainFTest, SettingsSurviveARunAndSwitchesComeBack)
     EXPECT_EQ(StoredInteger("Songs list width"), 250);
 }
 
+TEST_F(MainFTest, RunEndingOnAnUnboundListKeepsEverySettingForTheNextStart)
+{
+    // As the options dialog leaves them after remembering was switched on in a run without a
+    // list: no "SongNumber" yet.
+    QStringList settings = AllSettings({"\"SaveListFileNameOnExit\"=dword:00000001",
+                                        "\"CaptionFormat\"=\"%S\"", "\"HasLogFile\"=dword:00000001",
+                                        "\"LogFileName\"=\"" + Path("state.txt") + "\"",
+                                        "\"PlayOnRun\"=dword:00000000"});
+    settings.removeIf([](const QString &line) { return line.startsWith("\"SongNumber\""); });
+    WriteSettings(settings);
+    Start(); // no list anywhere: the run ends unbound, and "SongNumber" is not written
+    EXPECT_EQ(window->Settings.CaptionFormat, "%S");
+    Stop();
+    ASSERT_FALSE(StoredInteger("SongNumber"));
+    Start();
+    EXPECT_TRUE(window->Settings.SaveListFileNameOnExit);
+    EXPECT_EQ(window->Settings.CaptionFormat, "%S");
+    EXPECT_TRUE(window->Settings.HasLogFile);
+    EXPECT_EQ(window->Settings.LogFileName, Path("state.txt"));
+    EXPECT_FALSE(window->Settings.PlayOnRun);
+    Stop();
+    EXPECT_EQ(StoredText("CaptionFormat"), "%S");
+}
+
+TEST_F(MainFTest, AnEmptyCaptionFormatGivesABlankTitleNotTheProgramName)
+{
+    WriteStandardList("prog/Rock.pl");
+    WriteSettings(AllSettings({"\"CaptionFormat\"=\"\""}));
+    Start();
+    ASSERT_TRUE(window->CurrentSong());
+    EXPECT_TRUE(window->windowTitle().trimmed().isEmpty()) << window->windowTitle().toStdString();
+    EXPECT_FALSE(window->windowTitle().isEmpty()) << "an empty title shows the application name";
+}
+
 TEST_F(MainFTest, OneMissingValueMakesTheWholeBlockFallBackToDefaults)
 {
     QStringList settings = AllSettings({"\"PlayOnRun\"=dword:00000000", "\"SongFormat\"=\"%N\"",

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -205,4 +207,26 @@ TEST_F(MainFTest, SliderIsAsWideAsThePlayerBar)
         QCoreApplication::processEvents();
         EXPECT_EQ(window->PlayControl().Slider->width(), window->ControlBar1->width());
     }
+}
+
+TEST_F(MainFTest, LongCaptionsScrollSidewaysInsteadOfBeingCut)
+{
+    const QString longTitle = QString("Очень длинное название песни ").repeated(6);
+    std::vector<TTestAlbum> albums{{"Album", {"short"}}};
+    QStringList many;
+    for (int i = 0; i < 300; ++i)
+        many << QString("s%1").arg(i);
+    many << longTitle.trimmed();
+    albums.emplace_back("Big", many);
+    WriteList("prog/Rock.pl", {{"Artist", albums}});
+    Start();
+    window->resize(600, 400);
+    window->show();
+    QTreeWidgetItem *last = Node(0, 1, 300);
+    window->SongsLst->expandAll();
+    window->SongsLst->scrollToItem(last);
+    QCoreApplication::processEvents();
+    const int textWidth = window->SongsLst->fontMetrics().horizontalAdvance(last->text(0));
+    EXPECT_GT(window->SongsLst->header()->sectionSize(0), textWidth) << "the whole caption fits its column";
+    EXPECT_GT(window->SongsLst->horizontalScrollBar()->maximum(), 0);
 }

@@ -5,7 +5,10 @@
 #include "platform/codepage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,13 +35,13 @@ TEST_F(CliTest, PackWithDefaultTemplatesWritesAFolderPerArtistAndRelativeLists)
               QStringList({"ACDC/1980 - Высоко.m3u", "ACDC/All ACDC.m3u",
                            "Blue Band/1999 - First Light.m3u", "Blue Band/2001 - Second.m3u",
                            "Blue Band/All Blue Band.m3u", "pack.m3u"}));
-    EXPECT_EQ(Read("out/pack.m3u"), "..\\music\\blue\\01.mp3\r\n..\\music\\blue\\02.mp3\r\n"
-                                    "..\\music\\blue\\03.mp3\r\n..\\music\\acdc\\01.mp3\r\n");
+    EXPECT_EQ(Read("out/pack.m3u"), "../music/blue/01.mp3\r\n../music/blue/02.mp3\r\n"
+                                    "../music/blue/03.mp3\r\n../music/acdc/01.mp3\r\n");
     EXPECT_EQ(Read("out/Blue Band/1999 - First Light.m3u"),
-              "..\\..\\music\\blue\\01.mp3\r\n..\\..\\music\\blue\\02.mp3\r\n");
+              "../../music/blue/01.mp3\r\n../../music/blue/02.mp3\r\n");
     EXPECT_EQ(Read("out/Blue Band/All Blue Band.m3u"),
-              "..\\..\\music\\blue\\01.mp3\r\n..\\..\\music\\blue\\02.mp3\r\n"
-              "..\\..\\music\\blue\\03.mp3\r\n");
+              "../../music/blue/01.mp3\r\n../../music/blue/02.mp3\r\n"
+              "../../music/blue/03.mp3\r\n");
 }
 
 TEST_F(CliTest, PackTemplatesNameTheFoldersAndLists)
@@ -74,6 +77,16 @@ TEST_F(CliTest, PackFailsWhenAnArtistFolderCannotBeMade)
         << r.err.toStdString();
 }
 
+TEST_F(CliTest, PackChecksItsMainListFirstAndNeverReplacesAFifo)
+{
+    WriteCp1251("disc.pl", QString::fromUtf8(kList));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pack.m3u")).constData(), 0600), 0);
+    ExpectBadInput(Run({"pack", "disc.pl", "pack.m3u"}));
+    EXPECT_TRUE(QFileInfo(Path("pack.m3u")).isFile() == false && QFileInfo::exists(Path("pack.m3u")));
+    EXPECT_EQ(QDir(fDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList({"disc.pl", "pack.m3u"})) << "no artist folder was made";
+}
+
 TEST_F(CliTest, PackRefusesAMainListNotEndingInM3uAndTemplatesWithoutValue)
 {
     WriteCp1251("disc.pl", QString::fromUtf8(kList));
@@ -82,4 +95,27 @@ TEST_F(CliTest, PackRefusesAMainListNotEndingInM3uAndTemplatesWithoutValue)
     ExpectBadInput(Run({"pack", "disc.pl", "pack.m3u", "--summary"}));
     ExpectBadInput(Run({"pack", "disc.pl"}));
     EXPECT_EQ(FilesUnder(fDir.path()), QStringList({"disc.pl"}));
+}
+
+// Lists written here play in the players of a Linux desktop: mpv, which takes "\" for part of a
+// file name and reads M3U lists as UTF-8, opens every song of a pack and of an M3U list.
+TEST_F(CliTest, PacksAndM3uListsWithCyrillicNamesPlayInMpv)
+{
+    QDir().mkpath(Path("Музыка/Альбом"));
+    ASSERT_TRUE(QFile::copy(LORVANTA_TEST_DATA "/audio/cbr128-44k-stereo.mp3", Path("Музыка/Альбом/Песня.mp3")));
+    WriteCp1251("disc.pl", "[Artist]\nName=Исполнитель\nAlbums=1\n[Album]\nName=Альбом\nYear=2001\n"
+                           "Songs=1\n[Song]\nFile=Музыка\\Альбом\\Песня.mp3\n");
+    QDir().mkpath(Path("out"));
+    ASSERT_EQ(Run({"pack", "disc.pl", "out/pack.m3u"}).exitCode, 0);
+    ASSERT_EQ(Run({"convert", "disc.pl", "out/list.m3u"}).exitCode, 0);
+    for (const QString &list : QStringList{"out/pack.m3u", "out/Исполнитель/2001 - Альбом.m3u", "out/list.m3u"}) {
+        QProcess mpv;
+        mpv.setProcessChannelMode(QProcess::MergedChannels);
+        mpv.start("mpv", {"--no-config", "--ao=null", "--ao-null-untimed", "--vo=null", Path(list)});
+        ASSERT_TRUE(mpv.waitForStarted()) << "mpv is installed by scripts/deps.sh";
+        ASSERT_TRUE(mpv.waitForFinished(30000));
+        const QString output = QString::fromUtf8(mpv.readAll());
+        EXPECT_EQ(mpv.exitCode(), 0) << list.toStdString() << ": " << output.toStdString();
+        EXPECT_TRUE(output.contains("(End of file)")) << list.toStdString() << ": " << output.toStdString();
+    }
 }

@@ -9,7 +9,7 @@ namespace {
 
 QString Fixture(const char *name)
 {
-    return QStringLiteral(LORVANTA_PICTURES_DIR "/") + QLatin1String(name);
+    return QStringLiteral(LORVANTA_TEST_DATA "/pictures/") + QLatin1String(name);
 }
 
 QByteArray Line(const char *json)

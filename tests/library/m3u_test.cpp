@@ -156,8 +156,8 @@ TEST_F(M3UPack, DefaultTemplatesLayout)
     EXPECT_EQ(FilesUnder(Out()), (QStringList{"Blue Band/1999 - First Light.m3u",
                                               "Blue Band/2000 - Empty.m3u",
                                               "Blue Band/All Blue Band.m3u", "pack.m3u"}));
-    EXPECT_EQ(ReadBytes(Out("pack.m3u")), "..\\music\\blue\\01.mp3\r\n..\\music\\blue\\02.mp3\r\n");
-    const QByteArray album = "..\\..\\music\\blue\\01.mp3\r\n..\\..\\music\\blue\\02.mp3\r\n";
+    EXPECT_EQ(ReadBytes(Out("pack.m3u")), "../music/blue/01.mp3\r\n../music/blue/02.mp3\r\n");
+    const QByteArray album = "../../music/blue/01.mp3\r\n../../music/blue/02.mp3\r\n";
     EXPECT_EQ(ReadBytes(Out("Blue Band/1999 - First Light.m3u")), album);
     EXPECT_EQ(ReadBytes(Out("Blue Band/All Blue Band.m3u")), album);
     EXPECT_EQ(ReadBytes(Out("Blue Band/2000 - Empty.m3u")), "");
@@ -205,9 +205,9 @@ TEST_F(M3UPack, ArtistsOfTheSameNameShareAFolder)
         AddAlbum(artist, "Album", "2001", {file});
     }
     SaveM3UPack(Out("pack.m3u"), fArtists, "%I", "%Y - %A");
-    EXPECT_EQ(ReadBytes(Out("Same/2001 - Album.m3u")), "..\\..\\two.mp3\r\n");
-    EXPECT_EQ(ReadBytes(Out("Same/All Same.m3u")), "..\\..\\two.mp3\r\n");
-    EXPECT_EQ(ReadBytes(Out("pack.m3u")), "..\\one.mp3\r\n..\\two.mp3\r\n");
+    EXPECT_EQ(ReadBytes(Out("Same/2001 - Album.m3u")), "../../two.mp3\r\n");
+    EXPECT_EQ(ReadBytes(Out("Same/All Same.m3u")), "../../two.mp3\r\n");
+    EXPECT_EQ(ReadBytes(Out("pack.m3u")), "../one.mp3\r\n../two.mp3\r\n");
 }
 
 TEST_F(M3UPack, UncreatableFolderRaisesTheFolderMessage)

@@ -206,7 +206,12 @@ TEST_F(MainSettingsTest, SongNumberIsReadOnlyWhenTheListIsRemembered)
         store.WriteBool("SaveListFileNameOnExit", true);
         store.DeleteValue("SongNumber");
     });
-    EXPECT_FALSE(ReadGlobal(settings)) << "remembering on, \"SongNumber\" missing";
+    TMainSettings unbound;
+    EXPECT_TRUE(ReadGlobal(unbound)) << "remembering on, \"SongNumber\" missing (an unbound run)";
+    EXPECT_EQ(unbound.SongIndex, 0);
+    EXPECT_EQ(unbound.CaptionFormat, Changed().CaptionFormat);
+    Edit([](TSettingsStore &store) { store.WriteString("SongNumber", "8"); });
+    EXPECT_FALSE(ReadGlobal(settings)) << "a damaged \"SongNumber\" still fails the block";
     Edit([](TSettingsStore &store) { store.WriteInteger("SongNumber", 8); });
     TMainSettings remembering;
     EXPECT_TRUE(ReadGlobal(remembering));

@@ -1,5 +1,5 @@
-// The REGEDIT4 syntax: what is written reads back unchanged, and any line that does not fit
-// makes the whole file unreadable.
+// The REGEDIT4 syntax: what is written reads back unchanged, and lines of other programs'
+// exports are kept as they stand.
 
 #include "settings/regfile.h"
 
@@ -104,38 +104,61 @@ TEST(RegFile, LaterValueOfTheSameNameWins)
     EXPECT_EQ(root.Find({"k"})->ValueNames(), QStringList{"v"});
 }
 
-TEST(RegFile, AnyBadLineMakesTheFileUnreadable)
+TEST(RegFile, OnlyAMissingHeaderMakesTheFileUnreadable)
 {
-    const QByteArray section = "REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n";
-    const std::vector<std::pair<QByteArray, int>> bad{
-        {"", 1},
-        {"REGEDIT5\n", 1},
-        {"Windows Registry Editor Version 5.00\n", 1},
-        {"REGEDIT4\n\"v\"=dword:1\n", 2},                 // value before any section
-        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\K]\n", 2},       // another branch
-        {"REGEDIT4\n[HKEY_CURRENT_USER\\K\n", 2},         // no closing bracket
-        {"REGEDIT4\n[HKEY_CURRENT_USER\\\\K]\n", 2},      // empty key name
-        {section + "\"v\"=dword:123456789\n", 4},        // nine digits
-        {section + "\"v\"=dword:-1\n", 4},
-        {section + "\"v\"=dword:\n", 4},
-        {section + "\"v\"=dword:0x10\n", 4},
-        {section + "\"v\"=hex:01,02\n", 4},
-        {section + "\"v\"=\"open\n", 4},                 // text cut short
-        {section + "\"v\"=\"a\"b\"\n", 4},                // unescaped quote
-        {section + "\"v\"=\"C:\\Music\"\n", 4},           // unknown escape
-        {section + "\"v\"=\"\\x4\"\n", 4},
-        {section + "\"v\"\n", 4},
-        {section + "@=\"default\"\n", 4},
-        {section + "v=dword:1\n", 4},
-        {section + QByteArray("\"v\"=dword:1\0\n", 13), 4}, // binary
-        {section + "\"v\"=\"\x01\"\n", 4},
-    };
-    for (const auto &[bytes, line] : bad) {
+    for (const QByteArray &bytes : {QByteArray(""), QByteArray("REGEDIT5\n"),
+                                    QByteArray("Windows Registry Editor Version 5.00\n")}) {
         TRegKey root;
         const TRegParseResult result = ParseRegFile(bytes, root);
         EXPECT_FALSE(result.Ok) << bytes.toStdString();
-        EXPECT_EQ(result.ErrorLine, line) << bytes.toStdString();
+        EXPECT_EQ(result.ErrorLine, 1) << bytes.toStdString();
     }
+}
+
+// What other programs' exports hold, or damage by hand, is kept as it stands and the rest read.
+TEST(RegFile, LinesItDoesNotUnderstandAreKeptInTheirSection)
+{
+    const QStringList foreign{
+        "\"v\"=dword:123456789", "\"v\"=dword:-1", "\"v\"=dword:0x10", "\"bin\"=hex:01,02",
+        "\"open\"=\"open", "\"q\"=\"a\"b\"", "\"path\"=\"C:\\Music\"", "\"v\"", "@=\"default\"",
+        "\"gone\"=-", "v=dword:1", "; a comment", QString("\"c\"=\"\x01\"")};
+    const QByteArray file = "REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n\"kept\"=dword:00000007\n" +
+                            foreign.join('\n').toUtf8() + "\n\"after\"=\"x\"\n";
+    const TRegKey root = Parsed(file);
+    const TRegKey *key = root.Find({"K"});
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->ValueNames(), QStringList({"kept", "after"}));
+    EXPECT_EQ(key->ForeignLines(), foreign);
+    const QByteArray written = FormatRegFile(root);
+    for (const QString &line : foreign)
+        EXPECT_TRUE(written.contains(line.toUtf8() + '\n')) << line.toStdString();
+    EXPECT_EQ(FormatRegFile(RoundTrip(root)), written);
+}
+
+TEST(RegFile, ForeignSectionsAndLinesBeforeTheFirstSectionSurvive)
+{
+    const QByteArray file = "REGEDIT4\n\"loose\"=dword:1\n\n"
+                            "[HKEY_LOCAL_MACHINE\\Software\\Other]\n\"x\"=dword:00000002\n\n"
+                            "[-HKEY_CURRENT_USER\\Old]\n\n"
+                            "[HKEY_CURRENT_USER\\K]\n\"v\"=dword:00000001\n\n"
+                            "[HKEY_CURRENT_USER\\\\Empty name]\n\"y\"=\"z\"\n";
+    const TRegKey root = Parsed(file);
+    EXPECT_EQ(root.Preamble, QStringList{"\"loose\"=dword:1"});
+    EXPECT_EQ(root.ForeignSections,
+              QStringList({"[HKEY_LOCAL_MACHINE\\Software\\Other]", "\"x\"=dword:00000002",
+                           "[-HKEY_CURRENT_USER\\Old]", "[HKEY_CURRENT_USER\\\\Empty name]", "\"y\"=\"z\""}));
+    EXPECT_EQ(root.SubKeyNames(), QStringList{"K"}) << "nothing foreign became a key of ours";
+    EXPECT_EQ(FormatRegFile(RoundTrip(root)), FormatRegFile(root));
+}
+
+TEST(RegFile, ABinaryValueLineWithContinuationsStaysTogetherAndGivesWayToANewValue)
+{
+    TRegKey root = Parsed("REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"Blob\"=hex:01,02,\\\n  03,04\n"
+                          "\"Other\"=hex:05\n");
+    TRegKey &key = *root.Find({"K"});
+    EXPECT_EQ(key.ForeignLines(), QStringList({"\"Blob\"=hex:01,02,\\\n  03,04", "\"Other\"=hex:05"}));
+    key.SetValue("BLOB", TRegValue::OfInteger(1));
+    EXPECT_EQ(key.ForeignLines(), QStringList{"\"Other\"=hex:05"}) << "the old form goes whole";
 }
 
 TEST(RegFile, RefusesInvalidUtf8AndOversizedInput)
@@ -157,7 +180,6 @@ TEST(RegFile, KeyPathsHavePrintableNamesAndALimitedDepth)
     EXPECT_TRUE(IsValidKeyPath(QStringList(MaxKeyDepth, "k")));
     EXPECT_FALSE(IsValidKeyPath(QStringList(MaxKeyDepth + 1, "k")));
 
-    TRegKey root;
     const QByteArray deep = "REGEDIT4\n[HKEY_CURRENT_USER" + QByteArray("\\k").repeated(1000000) + "]\n";
-    EXPECT_FALSE(ParseRegFile(deep, root).Ok);
+    EXPECT_TRUE(Parsed(deep).SubKeyNames().isEmpty()) << "a foreign section, not a million keys";
 }

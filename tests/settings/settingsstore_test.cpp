@@ -158,8 +158,6 @@ TEST_F(SettingsStoreTest, UnreadableFilesAreMovedAsideAndTheStoreStartsEmpty)
     const std::vector<QByteArray> unreadable{
         "garbage\n",
         QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10),
-        GoodFile.left(GoodFile.size() - 10), // cut inside the value line
-        GoodFile + "\"CaptionFormat\"=\"%T\n",
         "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"v\"=\"\xFF\xFE\"\n",
         oversized,
     };
@@ -178,6 +176,21 @@ TEST_F(SettingsStoreTest, UnreadableFilesAreMovedAsideAndTheStoreStartsEmpty)
         EXPECT_EQ(folder.Entries().size(), 2) << "the new file and the one moved aside";
         EXPECT_TRUE(folder.Read().startsWith("REGEDIT4\n"));
     }
+}
+
+TEST_F(SettingsStoreTest, AnotherProgramsLinesStayInTheFileAndTheRestIsRead)
+{
+    const QByteArray foreign = "\"Equalizer\"=hex:01,ff\n@=\"default\"\n";
+    Folder.Write(GoodFile.chopped(1) + foreign + "\n[HKEY_LOCAL_MACHINE\\X]\n\"y\"=-\n");
+    TSettingsStore store(Folder.Path());
+    EXPECT_TRUE(store.MovedAsidePath().isEmpty());
+    store.OpenKey(MainKey, false);
+    EXPECT_FALSE(store.ReadBool("PlayOnRun"));
+    store.WriteInteger("PlayOnRun", 1);
+    store.Close();
+    const QByteArray saved = Folder.Read();
+    EXPECT_TRUE(saved.contains("\"PlayOnRun\"=dword:00000001\n" + foreign)) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("[HKEY_LOCAL_MACHINE\\X]\n\"y\"=-\n"));
 }
 
 TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileIsMovedAsideToo)

@@ -3,6 +3,9 @@
 
 #include "transportfixture.h"
 
+#include <QMenu>
+#include <QStyleOptionMenuItem>
+
 namespace {
 
 class NavigationTest : public TransportTest {};
@@ -149,6 +152,24 @@ TEST_F(NavigationTest, TheTwoAfterEndChoicesExcludeEachOtherAndUnmark)
     control->StopAfterEnd->trigger(); // the key: one toggle, not two
     EXPECT_TRUE(control->StopAfterEnd->isChecked());
     EXPECT_TRUE(control->N20->isChecked());
+
+    // The menu items: radio items of one choice that may also be left empty.
+    struct TMenu : QMenu {
+        using QMenu::initStyleOption;
+    } menu;
+    menu.addActions({control->N20, control->ExitAfterEnd});
+    control->ExitAfterEnd->trigger();
+    EXPECT_FALSE(control->N20->isChecked());
+    EXPECT_FALSE(control->StopAfterEnd->isChecked());
+    control->ExitAfterEnd->trigger();
+    EXPECT_FALSE(control->ExitAfterEnd->isChecked());
+    control->N20->trigger();
+    EXPECT_TRUE(control->StopAfterEnd->isChecked() && control->N20->isChecked());
+    for (QAction *item : {control->N20, control->ExitAfterEnd}) {
+        QStyleOptionMenuItem look;
+        menu.initStyleOption(&look, item);
+        EXPECT_EQ(look.checkType, QStyleOptionMenuItem::Exclusive) << item->text().toStdString();
+    }
 }
 
 TEST_F(NavigationTest, ARebuildDisarmsTheChoicesAndEndsADrag)

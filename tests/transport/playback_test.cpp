@@ -3,7 +3,10 @@
 
 #include "transportfixture.h"
 
+#include "platform/codepage.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
@@ -79,6 +82,10 @@ TEST_F(PlaybackTest, ASongThatFailsToOpenChangesNothingButItsPlayedMark)
 
 TEST_F(PlaybackTest, PlayButtonStopsWhilePlayingAndContinuesWhilePaused)
 {
+    settings.HasLogFile = true;
+    settings.OEMLogFile = false;
+    settings.LogFileName = dir.filePath("state.txt");
+    settings.CaptionFormat = "%M";
     PlayFrom(0);
     control->PauseMIClick();
     EXPECT_TRUE(player.Paused());
@@ -86,6 +93,11 @@ TEST_F(PlaybackTest, PlayButtonStopsWhilePlayingAndContinuesWhilePaused)
     EXPECT_EQ(Panel(7), "пауза");
     control->PlayTB->click(); // toggles up, but a paused song continues
     EXPECT_FALSE(player.Paused());
+    EXPECT_EQ(Panel(7), "воспроизведение");
+    EXPECT_EQ(host.Caption, "воспроизведение");
+    QFile state(settings.LogFileName);
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    EXPECT_EQ(DecodeCp1251(state.readAll()), "воспроизведение");
     EXPECT_TRUE(control->PlayTB->isChecked());
     EXPECT_FALSE(control->PauseTB->isChecked());
     EXPECT_FALSE(control->Pause->isChecked());
@@ -288,12 +300,20 @@ TEST_F(PlaybackTest, ThePlayerNoLongerCallsAControlThatIsGone)
     EXPECT_FALSE(player.OnPlayEnd);
 }
 
-TEST_F(PlaybackTest, AFailureInsideAControlIsShownNotThrown)
+TEST_F(PlaybackTest, AStateFileThatCannotBeWrittenIsSaidOnceAndStopsNothing)
 {
     settings.HasLogFile = true;
     settings.LogFileName = dir.filePath("missing/state.txt");
+    for (int i = 0; i < 3; ++i)
+        control->Next->trigger();
+    EXPECT_EQ(control->SongIndex, 3);
+    EXPECT_TRUE(prompt.Messages.isEmpty()) << "no box inside the command";
+    const QStringList reported = host.Log.filter("state file: ");
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].contains("missing/state.txt"));
+    settings.LogFileName = dir.filePath("other/state.txt");
     control->Next->trigger();
-    EXPECT_EQ(prompt.Messages.size(), 1);
+    EXPECT_EQ(host.Log.filter("state file: ").size(), 2) << "another name is said again";
 }
 
 } // namespace

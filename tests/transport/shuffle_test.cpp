@@ -110,9 +110,13 @@ TEST_F(ShuffleTest, WithRepeatTheRoundStartsAfreshWithoutReopeningTheSongJustEnd
     EndSong();
     EXPECT_EQ(control->SongIndex, 0);
     EXPECT_TRUE(Playing());
-    EXPECT_EQ(Order(), (std::vector<int32_t>{2, 0, -1}));
+    EXPECT_EQ(Order(), (std::vector<int32_t>{-1, 0, -1})) << "the history starts afresh";
     EXPECT_EQ(control->ShufflePos, 1);
     EXPECT_FALSE(songs[1].Played);
+    fakempegdll::ClearCalls();
+    control->PrevTBClick();
+    EXPECT_EQ(control->SongIndex, 0) << "the last round is not walked back into";
+    EXPECT_TRUE(fakempegdll::Calls().empty());
 }
 
 TEST_F(ShuffleTest, WithRepeatASingleSongPlaysAgainInsteadOfLoopingForever)

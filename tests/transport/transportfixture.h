@@ -4,7 +4,7 @@
 // the scripted prompt.
 
 #include "playback/mpegplayer.h"
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 #include "settings/mainsettings.h"
 
 #include "fakempegdll_control.h"
@@ -59,6 +59,7 @@ public:
     {
         Log << QStringLiteral("album %1.%2").arg(artist).arg(album);
     }
+    void ReportStateFileFailure(const QString &message) override { Log << "state file: " + message; }
     bool Logged(const QString &entry) const { return Log.contains(entry); }
 };
 

@@ -1,13 +1,14 @@
 // The transport's controls: actions, tool buttons, slider and status bar, and their wiring to the
 // handlers and to the player's notifications.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include "platform/errorreport.h"
 #include "playback/mpegplayer.h"
 
 #include <QAbstractSlider>
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetrics>
@@ -119,6 +120,11 @@ void TPlayControl::CreateActions()
         QStringLiteral("Установить или снять опцию непрерывного воспроизведения"), {});
     for (QAction *marked : {Play, Pause, StopAfterEnd, ExitAfterEnd, N20, ShuffleMI, NonStopMI})
         marked->setCheckable(true);
+    // The two "По окончании" items are one choice of which neither may be taken: radio items.
+    auto *afterEnd = new QActionGroup(this);
+    afterEnd->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    afterEnd->addAction(N20);
+    afterEnd->addAction(ExitAfterEnd);
 }
 
 QToolButton *TPlayControl::AddButton(const char *name, QAction *action)

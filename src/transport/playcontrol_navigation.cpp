@@ -1,7 +1,7 @@
 // Moving through the play list: next and previous in list or shuffle order, repeat, the shuffle
 // history, album jumps on the tree and the tree's activation.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include "settings/mainsettings.h"
 
@@ -74,10 +74,12 @@ void TPlayControl::NextShuffled()
     }
 }
 
-// Starts a new round: the song just ended keeps its mark, so the round does not open with it.
+// Starts a new round with an empty history: Previous leads back into the new round only. The
+// song just ended keeps its mark, so the round does not open with it.
 void TPlayControl::ShuffleWrap()
 {
     ClearShuffleHistory();
+    ShuffleOrder.assign(ShuffleOrder.size(), -1);
     if (fSongs.Count() >= 2) {
         NextTBClick();
     } else {

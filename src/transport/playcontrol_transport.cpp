@@ -1,9 +1,10 @@
 // Making a song current, play, pause and stop, the caption and state file, the after-end choices,
 // the position display and seeking.
 
-#include "playback/playcontrol.h"
+#include "transport/playcontrol.h"
 
 #include "platform/errorreport.h"
+#include "platform/ioerror.h"
 #include "playback/mpegplayer.h"
 #include "playback/statefile.h"
 #include "playback/titleformat.h"
@@ -125,9 +126,18 @@ QString TPlayControl::FormatTitle(const QString &format)
     return title.Caption;
 }
 
+// A state file that cannot be written is said once per file name: it would fail again at every
+// song change, and other programs' trouble with it must not stop the player.
 void TPlayControl::WriteStateFileIfOn(const QString &caption)
 {
-    WriteStateFile({fSettings.HasLogFile, fSettings.LogFileName, fSettings.OEMLogFile}, caption);
+    try {
+        WriteStateFile({fSettings.HasLogFile, fSettings.LogFileName, fSettings.OEMLogFile}, caption);
+    } catch (const EIOError &error) {
+        if (!fFailedStateFiles.contains(fSettings.LogFileName)) {
+            fFailedStateFiles.insert(fSettings.LogFileName);
+            fHost.ReportStateFileFailure(error.Message());
+        }
+    }
 }
 
 void TPlayControl::RefreshTitle()
@@ -150,6 +160,7 @@ void TPlayControl::PlayTBClick()
         fPlayer.SetPaused(false);
         SetPlayDown(true);
         SetPauseDown(false);
+        RefreshTitle(); // the caption, mode panel and state file said "paused" until now
     } else {
         StopTBClick();
     }

@@ -30,6 +30,7 @@
 #include "library/expandedsong.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -69,6 +70,9 @@ public:
     // review. Indexes are positions in the library.
     virtual void ActivateArtistNode(int artist) = 0;
     virtual void ActivateAlbumNode(int artist, int album) = 0;
+    // Tells the person that the state file could not be written, without holding up the command
+    // that wrote it (nor the start-up or the exit around it).
+    virtual void ReportStateFileFailure(const QString &message) = 0;
 
 protected:
     ~TPlayHost() = default;
@@ -213,4 +217,5 @@ private:
     TPlayHost &fHost;
     QWidget &fWindow;
     QLabel *fPanels[PanelCount] = {};
+    QSet<QString> fFailedStateFiles; // state files whose failure was reported in this run
 };
