@@ -47,8 +47,7 @@ double ChildCpuMs(const std::vector<std::string> &args)
         argv.push_back(const_cast<char *>(arg.c_str()));
     argv.push_back(nullptr);
     pid_t pid;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return -1;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
     int status = 0;
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
@@ -68,7 +67,8 @@ bool MakeNoiseJpeg(const QString &path, const char *size)
 {
     const std::string command =
         "convert -size 1000x1000 xc: +noise Random -virtual-pixel tile -blur 0x6 -auto-level "
-        "-resize '" + std::string(size) + "!' -quality 90 '" + path.toStdString() + "'";
+        "-resize '" +
+        std::string(size) + "!' -quality 90 '" + path.toStdString() + "'";
     return std::system(command.c_str()) == 0;
 }
 
@@ -107,8 +107,8 @@ int main()
             picture.Load(cover);
             picture.ToImage(QSize(16, 16));
         }));
-        djpeg.push_back(ChildCpuMs({"djpeg", "-scale", "1/8", "-outfile", "/dev/null",
-                                    cover.toStdString()}));
+        djpeg.push_back(
+            ChildCpuMs({"djpeg", "-scale", "1/8", "-outfile", "/dev/null", cover.toStdString()}));
         whole.push_back(OwnCpuMs([&] {
             TImagePicture picture;
             picture.Load(cover);

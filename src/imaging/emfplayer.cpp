@@ -15,22 +15,77 @@ constexpr int kMinHeaderBytes = 88;
 constexpr double kHundredthsMmPerPixel = 2540.0 / 96; // natural size at 96 pixels an inch
 
 enum : quint32 {
-    kHeader = 1, kPolyBezier = 2, kPolygon = 3, kPolyline = 4, kPolyBezierTo = 5,
-    kPolylineTo = 6, kPolyPolyline = 7, kPolyPolygon = 8, kSetWindowExt = 9, kSetWindowOrg = 10,
-    kSetViewportExt = 11, kSetViewportOrg = 12, kEof = 14, kSetPixel = 15, kSetMapMode = 17,
-    kSetBkMode = 18, kSetPolyFillMode = 19, kSetTextAlign = 22, kSetTextColor = 24,
-    kSetBkColor = 25, kMoveTo = 27, kExcludeClipRect = 29, kIntersectClipRect = 30,
-    kScaleViewportExt = 31, kScaleWindowExt = 32, kSaveDc = 33, kRestoreDc = 34,
-    kSetWorldTransform = 35, kModifyWorldTransform = 36, kSelectObject = 37, kCreatePen = 38,
-    kCreateBrush = 39, kDeleteObject = 40, kAngleArc = 41, kEllipse = 42, kRectangle = 43,
-    kRoundRect = 44, kArc = 45, kChord = 46, kPie = 47, kCreatePalette = 49, kLineTo = 54,
-    kArcTo = 55, kSetArcDirection = 57, kSetMiterLimit = 58, kBeginPath = 59, kEndPath = 60,
-    kCloseFigure = 61, kFillPath = 62, kStrokeAndFillPath = 63, kStrokePath = 64,
-    kSelectClipPath = 67, kAbortPath = 68, kExtSelectClipRgn = 75, kBitBlt = 76,
-    kStretchBlt = 77, kSetDiBitsToDevice = 80, kStretchDiBits = 81, kCreateFont = 82,
-    kExtTextOutA = 83, kExtTextOutW = 84, kPolyBezier16 = 85, kPolygon16 = 86,
-    kPolyline16 = 87, kPolyBezierTo16 = 88, kPolylineTo16 = 89, kPolyPolyline16 = 90,
-    kPolyPolygon16 = 91, kCreateMonoBrush = 93, kCreateDibPatternBrush = 94, kExtCreatePen = 95,
+    kHeader = 1,
+    kPolyBezier = 2,
+    kPolygon = 3,
+    kPolyline = 4,
+    kPolyBezierTo = 5,
+    kPolylineTo = 6,
+    kPolyPolyline = 7,
+    kPolyPolygon = 8,
+    kSetWindowExt = 9,
+    kSetWindowOrg = 10,
+    kSetViewportExt = 11,
+    kSetViewportOrg = 12,
+    kEof = 14,
+    kSetPixel = 15,
+    kSetMapMode = 17,
+    kSetBkMode = 18,
+    kSetPolyFillMode = 19,
+    kSetTextAlign = 22,
+    kSetTextColor = 24,
+    kSetBkColor = 25,
+    kMoveTo = 27,
+    kExcludeClipRect = 29,
+    kIntersectClipRect = 30,
+    kScaleViewportExt = 31,
+    kScaleWindowExt = 32,
+    kSaveDc = 33,
+    kRestoreDc = 34,
+    kSetWorldTransform = 35,
+    kModifyWorldTransform = 36,
+    kSelectObject = 37,
+    kCreatePen = 38,
+    kCreateBrush = 39,
+    kDeleteObject = 40,
+    kAngleArc = 41,
+    kEllipse = 42,
+    kRectangle = 43,
+    kRoundRect = 44,
+    kArc = 45,
+    kChord = 46,
+    kPie = 47,
+    kCreatePalette = 49,
+    kLineTo = 54,
+    kArcTo = 55,
+    kSetArcDirection = 57,
+    kSetMiterLimit = 58,
+    kBeginPath = 59,
+    kEndPath = 60,
+    kCloseFigure = 61,
+    kFillPath = 62,
+    kStrokeAndFillPath = 63,
+    kStrokePath = 64,
+    kSelectClipPath = 67,
+    kAbortPath = 68,
+    kExtSelectClipRgn = 75,
+    kBitBlt = 76,
+    kStretchBlt = 77,
+    kSetDiBitsToDevice = 80,
+    kStretchDiBits = 81,
+    kCreateFont = 82,
+    kExtTextOutA = 83,
+    kExtTextOutW = 84,
+    kPolyBezier16 = 85,
+    kPolygon16 = 86,
+    kPolyline16 = 87,
+    kPolyBezierTo16 = 88,
+    kPolylineTo16 = 89,
+    kPolyPolyline16 = 90,
+    kPolyPolygon16 = 91,
+    kCreateMonoBrush = 93,
+    kCreateDibPatternBrush = 94,
+    kExtCreatePen = 95,
     kAlphaBlend = 114,
 };
 
@@ -56,8 +111,7 @@ QTransform ReadXform(TLeReader &r)
 {
     const double m11 = r.F32(), m12 = r.F32(), m21 = r.F32(), m22 = r.F32();
     const double dx = r.F32(), dy = r.F32();
-    if (!std::isfinite(m11 + m12 + m21 + m22 + dx + dy))
-        return QTransform();
+    if (!std::isfinite(m11 + m12 + m21 + m22 + dx + dy)) return QTransform();
     return QTransform(m11, m12, m21, m22, dx, dy);
 }
 
@@ -94,8 +148,7 @@ QImage ReadDib(QByteArrayView record, quint32 offBmi, quint32 cbBmi, quint32 off
     const auto inside = [&](quint32 offset, quint32 size) {
         return offset <= quint64(record.size()) && size <= quint64(record.size()) - offset;
     };
-    if (cbBmi == 0 || !inside(offBmi, cbBmi) || !inside(offBits, cbBits))
-        return {};
+    if (cbBmi == 0 || !inside(offBmi, cbBmi) || !inside(offBits, cbBits)) return {};
     QByteArray dib(record.sliced(offBmi, cbBmi).toByteArray());
     dib.append(record.sliced(offBits, cbBits).data(), cbBits);
     return DecodePackedDib(dib);
@@ -107,8 +160,8 @@ public:
     void Play(quint32 type, QByteArrayView record)
     {
         TLeReader r(record, 8);
-        if (!Mapping(type, r) && !State(type, r) && !Objects(type, r, record) &&
-            !Shapes(type, r) && !Polys(type, r) && !Paths(type, r) && !Text(type, r, record))
+        if (!Mapping(type, r) && !State(type, r) && !Objects(type, r, record) && !Shapes(type, r) &&
+            !Polys(type, r) && !Paths(type, r) && !Text(type, r, record))
             Bitmaps(type, r, record);
     }
 
@@ -129,11 +182,21 @@ private:
 bool TEmfPlayer::Mapping(quint32 type, TLeReader &r)
 {
     switch (type) {
-    case kSetMapMode: fDc.SetMapMode(int(r.U32())); break;
-    case kSetWindowExt: fDc.SetWindowExt(ReadSize(r)); break;
-    case kSetWindowOrg: fDc.SetWindowOrg(ReadPoint(r)); break;
-    case kSetViewportExt: fDc.SetViewportExt(ReadSize(r)); break;
-    case kSetViewportOrg: fDc.SetViewportOrg(ReadPoint(r)); break;
+    case kSetMapMode:
+        fDc.SetMapMode(int(r.U32()));
+        break;
+    case kSetWindowExt:
+        fDc.SetWindowExt(ReadSize(r));
+        break;
+    case kSetWindowOrg:
+        fDc.SetWindowOrg(ReadPoint(r));
+        break;
+    case kSetViewportExt:
+        fDc.SetViewportExt(ReadSize(r));
+        break;
+    case kSetViewportOrg:
+        fDc.SetViewportOrg(ReadPoint(r));
+        break;
     case kScaleViewportExt:
     case kScaleWindowExt: {
         const int xNum = r.I32(), xDenom = r.I32(), yNum = r.I32(), yDenom = r.I32();
@@ -143,13 +206,16 @@ bool TEmfPlayer::Mapping(quint32 type, TLeReader &r)
             fDc.ScaleViewportExt(xNum, xDenom, yNum, yDenom);
         break;
     }
-    case kSetWorldTransform: fDc.SetWorldTransform(ReadXform(r)); break;
+    case kSetWorldTransform:
+        fDc.SetWorldTransform(ReadXform(r));
+        break;
     case kModifyWorldTransform: {
         const QTransform transform = ReadXform(r);
         fDc.ModifyWorldTransform(transform, int(r.U32()));
         break;
     }
-    default: return false;
+    default:
+        return false;
     }
     return true;
 }
@@ -157,22 +223,53 @@ bool TEmfPlayer::Mapping(quint32 type, TLeReader &r)
 bool TEmfPlayer::State(quint32 type, TLeReader &r)
 {
     switch (type) {
-    case kSetBkMode: fDc.SetBkMode(int(r.U32())); break;
-    case kSetPolyFillMode: fDc.SetPolyFillMode(int(r.U32())); break;
-    case kSetTextAlign: fDc.SetTextAlign(r.U32()); break;
-    case kSetTextColor: fDc.SetTextColor(ColorRef(r.U32())); break;
-    case kSetBkColor: fDc.SetBkColor(ColorRef(r.U32())); break;
-    case kSetArcDirection: fDc.SetArcDirection(int(r.U32())); break;
-    case kSetMiterLimit: fDc.SetMiterLimit(std::clamp<double>(r.U32(), 1, 100)); break;
-    case kSaveDc: fDc.SaveDC(); break;
-    case kRestoreDc: fDc.RestoreDC(r.I32()); break;
-    case kExcludeClipRect: fDc.ExcludeClipRect(ReadRect(r)); break;
-    case kIntersectClipRect: fDc.IntersectClipRect(ReadRect(r)); break;
-    case kExtSelectClipRgn: SelectClipRegion(r); break;
-    case kSelectClipPath: fDc.SelectClipPath(int(r.U32())); break;
-    case kSelectObject: fDc.SelectObject(r.U32()); break;
-    case kDeleteObject: fDc.DeleteObject(r.U32()); break;
-    default: return false;
+    case kSetBkMode:
+        fDc.SetBkMode(int(r.U32()));
+        break;
+    case kSetPolyFillMode:
+        fDc.SetPolyFillMode(int(r.U32()));
+        break;
+    case kSetTextAlign:
+        fDc.SetTextAlign(r.U32());
+        break;
+    case kSetTextColor:
+        fDc.SetTextColor(ColorRef(r.U32()));
+        break;
+    case kSetBkColor:
+        fDc.SetBkColor(ColorRef(r.U32()));
+        break;
+    case kSetArcDirection:
+        fDc.SetArcDirection(int(r.U32()));
+        break;
+    case kSetMiterLimit:
+        fDc.SetMiterLimit(std::clamp<double>(r.U32(), 1, 100));
+        break;
+    case kSaveDc:
+        fDc.SaveDC();
+        break;
+    case kRestoreDc:
+        fDc.RestoreDC(r.I32());
+        break;
+    case kExcludeClipRect:
+        fDc.ExcludeClipRect(ReadRect(r));
+        break;
+    case kIntersectClipRect:
+        fDc.IntersectClipRect(ReadRect(r));
+        break;
+    case kExtSelectClipRgn:
+        SelectClipRegion(r);
+        break;
+    case kSelectClipPath:
+        fDc.SelectClipPath(int(r.U32()));
+        break;
+    case kSelectObject:
+        fDc.SelectObject(r.U32());
+        break;
+    case kDeleteObject:
+        fDc.DeleteObject(r.U32());
+        break;
+    default:
+        return false;
     }
     return true;
 }
@@ -206,7 +303,8 @@ TLogFont ReadFont(TLeReader &r)
     r.Skip(3);
     font.pitchAndFamily = r.U8();
     const QByteArrayView face = r.Bytes(std::min<qsizetype>(64, r.Remaining()));
-    font.face = QString::fromUtf16(reinterpret_cast<const char16_t *>(face.data()), face.size() / 2);
+    font.face =
+        QString::fromUtf16(reinterpret_cast<const char16_t *>(face.data()), face.size() / 2);
     font.face.truncate(font.face.indexOf(QChar(0)) < 0 ? font.face.size()
                                                        : font.face.indexOf(QChar(0)));
     return font;
@@ -228,8 +326,8 @@ TGdiObject ReadPen(quint32 type, TLeReader &r)
     const quint32 style = r.U32(), width = r.U32(), brushStyle = r.U32();
     const QColor color = ColorRef(r.U32());
     const quint32 hatch = r.U32();
-    object.pen = MakePen(style, (style & kGeometric) ? std::min<quint32>(width, 1u << 24) : 0,
-                         color);
+    object.pen =
+        MakePen(style, (style & kGeometric) ? std::min<quint32>(width, 1u << 24) : 0, color);
     if (brushStyle == kBrushNull)
         object.pen = QPen(Qt::NoPen);
     else if (brushStyle == kBrushHatched)
@@ -271,10 +369,18 @@ bool TEmfPlayer::Objects(quint32 type, TLeReader &r, QByteArrayView record)
 bool TEmfPlayer::Shapes(quint32 type, TLeReader &r)
 {
     switch (type) {
-    case kMoveTo: fDc.MoveTo(ReadPoint(r)); break;
-    case kLineTo: fDc.LineTo(ReadPoint(r)); break;
-    case kEllipse: fDc.Ellipse(ReadRect(r)); break;
-    case kRectangle: fDc.Rectangle(ReadRect(r)); break;
+    case kMoveTo:
+        fDc.MoveTo(ReadPoint(r));
+        break;
+    case kLineTo:
+        fDc.LineTo(ReadPoint(r));
+        break;
+    case kEllipse:
+        fDc.Ellipse(ReadRect(r));
+        break;
+    case kRectangle:
+        fDc.Rectangle(ReadRect(r));
+        break;
     case kRoundRect: {
         const QRectF rect = ReadRect(r);
         fDc.RoundRect(rect, ReadSize(r));
@@ -306,7 +412,8 @@ bool TEmfPlayer::Shapes(quint32 type, TLeReader &r)
         fDc.SetPixel(point, ColorRef(r.U32()));
         break;
     }
-    default: return false;
+    default:
+        return false;
     }
     return true;
 }
@@ -315,8 +422,7 @@ bool TEmfPlayer::Polys(quint32 type, TLeReader &r)
 {
     const bool small = type >= kPolyBezier16 && type <= kPolyPolygon16;
     const quint32 kind = small ? type - kPolyBezier16 + kPolyBezier : type;
-    if (kind < kPolyBezier || kind > kPolyPolygon)
-        return false;
+    if (kind < kPolyBezier || kind > kPolyPolygon) return false;
     if (kind == kPolyPolyline || kind == kPolyPolygon) {
         const std::vector<QPolygonF> polygons = ReadPolyPoints(r, small);
         if (kind == kPolyPolygon)
@@ -328,11 +434,21 @@ bool TEmfPlayer::Polys(quint32 type, TLeReader &r)
     r.Skip(16); // bounds
     const QPolygonF points = ReadPoints(r, r.U32(), small);
     switch (kind) {
-    case kPolyBezier: fDc.PolyBezier(points); break;
-    case kPolygon: fDc.Polygon(points); break;
-    case kPolyline: fDc.Polyline(points); break;
-    case kPolyBezierTo: fDc.PolyBezierTo(points); break;
-    default: fDc.PolylineTo(points); break;
+    case kPolyBezier:
+        fDc.PolyBezier(points);
+        break;
+    case kPolygon:
+        fDc.Polygon(points);
+        break;
+    case kPolyline:
+        fDc.Polyline(points);
+        break;
+    case kPolyBezierTo:
+        fDc.PolyBezierTo(points);
+        break;
+    default:
+        fDc.PolylineTo(points);
+        break;
     }
     return true;
 }
@@ -340,14 +456,29 @@ bool TEmfPlayer::Polys(quint32 type, TLeReader &r)
 bool TEmfPlayer::Paths(quint32 type, TLeReader &)
 {
     switch (type) {
-    case kBeginPath: fDc.BeginPath(); break;
-    case kEndPath: fDc.EndPath(); break;
-    case kCloseFigure: fDc.CloseFigure(); break;
-    case kFillPath: fDc.FillPath(); break;
-    case kStrokeAndFillPath: fDc.StrokeAndFillPath(); break;
-    case kStrokePath: fDc.StrokePath(); break;
-    case kAbortPath: fDc.AbortPath(); break;
-    default: return false;
+    case kBeginPath:
+        fDc.BeginPath();
+        break;
+    case kEndPath:
+        fDc.EndPath();
+        break;
+    case kCloseFigure:
+        fDc.CloseFigure();
+        break;
+    case kFillPath:
+        fDc.FillPath();
+        break;
+    case kStrokeAndFillPath:
+        fDc.StrokeAndFillPath();
+        break;
+    case kStrokePath:
+        fDc.StrokePath();
+        break;
+    case kAbortPath:
+        fDc.AbortPath();
+        break;
+    default:
+        return false;
     }
     return true;
 }
@@ -355,8 +486,7 @@ bool TEmfPlayer::Paths(quint32 type, TLeReader &)
 bool TEmfPlayer::Text(quint32 type, TLeReader &r, QByteArrayView record)
 {
     enum : quint32 { kEtoOpaque = 2, kEtoClipped = 4, kEtoPdy = 0x2000 };
-    if (type != kExtTextOutW && type != kExtTextOutA)
-        return false;
+    if (type != kExtTextOutW && type != kExtTextOutA) return false;
     r.Skip(28); // bounds, graphics mode, scales
     const QPointF reference = ReadPoint(r);
     const quint32 chars = r.U32(), offString = r.U32(), options = r.U32();
@@ -383,8 +513,8 @@ bool TEmfPlayer::Text(quint32 type, TLeReader &r, QByteArrayView record)
 
 void TEmfPlayer::Bitmaps(quint32 type, TLeReader &r, QByteArrayView record)
 {
-    if (type != kBitBlt && type != kStretchBlt && type != kAlphaBlend &&
-        type != kStretchDiBits && type != kSetDiBitsToDevice)
+    if (type != kBitBlt && type != kStretchBlt && type != kAlphaBlend && type != kStretchDiBits &&
+        type != kSetDiBitsToDevice)
         return; // records not drawn here are skipped
     r.Skip(16); // bounds
     const QPointF dest = ReadPoint(r);
@@ -430,8 +560,8 @@ TEmfInfo ReadEmfInfo(QByteArrayView bytes)
         throw EPictureError(QStringLiteral("Файл не является метафайлом EMF"));
     TEmfInfo info;
     info.recordsStart = qsizetype(headerSize);
-    const bool scaleKnown = device.width() > 0 && device.height() > 0 &&
-                            millimetres.width() > 0 && millimetres.height() > 0;
+    const bool scaleKnown = device.width() > 0 && device.height() > 0 && millimetres.width() > 0 &&
+                            millimetres.height() > 0;
     info.pixelsPerMm = scaleKnown ? QSizeF(device.width() / millimetres.width(),
                                            device.height() / millimetres.height())
                                   : QSizeF(96 / 25.4, 96 / 25.4);
@@ -460,8 +590,7 @@ void PlayEmf(QByteArrayView bytes, const TEmfInfo &info, TMetaDc &dc)
          ++count) {
         TLeReader header(bytes, pos);
         const quint32 type = header.U32(), size = header.U32();
-        if (size < 8 || size > quint64(bytes.size() - pos) || type == kEof)
-            break;
+        if (size < 8 || size > quint64(bytes.size() - pos) || type == kEof) break;
         player.Play(type, bytes.sliced(pos, size));
         pos += size;
     }

@@ -20,8 +20,7 @@ extern "C" int ReadGifBytes(GifFileType *gif, GifByteType *out, int count)
 {
     auto *source = static_cast<TGifSource *>(gif->UserData);
     const qsizetype n = std::min<qsizetype>(count, source->bytes.size() - source->pos);
-    if (n <= 0)
-        return 0;
+    if (n <= 0) return 0;
     std::memcpy(out, source->bytes.data() + source->pos, size_t(n));
     source->pos += n;
     return int(n);
@@ -45,8 +44,7 @@ int ReadTransparency(GifFileType *gif, int code, GifByteType *block, int transpa
         if (code == GRAPHICS_EXT_FUNC_CODE &&
             DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK)
             transparent = control.TransparentColor;
-        if (DGifGetExtensionNext(gif, &block) != GIF_OK)
-            Fail("broken extension");
+        if (DGifGetExtensionNext(gif, &block) != GIF_OK) Fail("broken extension");
     }
     return transparent;
 }
@@ -73,22 +71,18 @@ bool ReadFrame(GifFileType *gif, int transparent, QImage &canvas)
 {
     const GifImageDesc &frame = gif->Image;
     const ColorMapObject *map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
-    if (!map)
-        Fail("no colour table");
+    if (!map) Fail("no colour table");
     std::vector<GifPixelType> line(size_t(frame.Width));
     int rowsRead = 0;
     for (const int y : RowOrder(frame.Height, frame.Interlace)) {
-        if (DGifGetLine(gif, line.data(), frame.Width) != GIF_OK)
-            break;
+        if (DGifGetLine(gif, line.data(), frame.Width) != GIF_OK) break;
         ++rowsRead;
         const int canvasY = frame.Top + y;
-        if (canvasY < 0 || canvasY >= canvas.height())
-            continue;
+        if (canvasY < 0 || canvasY >= canvas.height()) continue;
         auto *out = reinterpret_cast<QRgb *>(canvas.scanLine(canvasY));
         for (int x = 0; x < frame.Width && frame.Left + x < canvas.width(); ++x) {
             const int index = line[size_t(x)];
-            if (index == transparent)
-                continue;
+            if (index == transparent) continue;
             const GifColorType c = index < map->ColorCount ? map->Colors[index] : GifColorType{};
             out[frame.Left + x] = qRgb(c.Red, c.Green, c.Blue);
         }
@@ -106,12 +100,10 @@ QImage FirstFrame(GifFileType *gif)
         if (type == EXTENSION_RECORD_TYPE) {
             int code = 0;
             GifByteType *block = nullptr;
-            if (DGifGetExtension(gif, &code, &block) != GIF_OK)
-                Fail("broken extension");
+            if (DGifGetExtension(gif, &code, &block) != GIF_OK) Fail("broken extension");
             transparent = ReadTransparency(gif, code, block, transparent);
         } else if (type == IMAGE_DESC_RECORD_TYPE) {
-            if (DGifGetImageDesc(gif) != GIF_OK)
-                Fail("broken frame");
+            if (DGifGetImageDesc(gif) != GIF_OK) Fail("broken frame");
             break;
         }
     }
@@ -119,14 +111,13 @@ QImage FirstFrame(GifFileType *gif)
     int width = gif->SWidth, height = gif->SHeight;
     if (width <= 0 || height <= 0) // no screen given: the frame's extent
         width = frame.Left + frame.Width, height = frame.Top + frame.Height;
-    if (!IsAcceptablePictureSize(width, height) || !IsAcceptablePictureSize(frame.Width, frame.Height))
+    if (!IsAcceptablePictureSize(width, height) ||
+        !IsAcceptablePictureSize(frame.Width, frame.Height))
         Fail("bad size");
     QImage canvas(width, height, QImage::Format_ARGB32);
-    if (canvas.isNull())
-        Fail("out of memory");
+    if (canvas.isNull()) Fail("out of memory");
     canvas.fill(Qt::transparent);
-    if (!ReadFrame(gif, transparent, canvas))
-        Fail("no picture data");
+    if (!ReadFrame(gif, transparent, canvas)) Fail("no picture data");
     return canvas;
 }
 

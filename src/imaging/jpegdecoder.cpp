@@ -35,8 +35,7 @@ extern "C" void OnJpegMessage(j_common_ptr, int) {}
 extern "C" void OnJpegProgress(j_common_ptr cinfo)
 {
     auto *dinfo = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if (dinfo->input_scan_number <= kMaxJpegScans)
-        return;
+    if (dinfo->input_scan_number <= kMaxJpegScans) return;
     auto *error = reinterpret_cast<TJpegError *>(cinfo->err);
     std::snprintf(error->message, sizeof error->message, "too many scans");
     std::longjmp(error->jump, 1);
@@ -56,18 +55,15 @@ struct TJpegRun {
 // Allocates the output; null when the size is refused. Returns before libjpeg runs again.
 unsigned char *AllocateImage(QImage *image, int width, int height, QImage::Format format)
 {
-    if (!IsAcceptablePictureSize(width, height))
-        return nullptr;
+    if (!IsAcceptablePictureSize(width, height)) return nullptr;
     *image = QImage(width, height, format);
     return image->isNull() ? nullptr : image->bits();
 }
 
 J_COLOR_SPACE OutputSpace(J_COLOR_SPACE input)
 {
-    if (input == JCS_GRAYSCALE)
-        return JCS_GRAYSCALE;
-    if (input == JCS_CMYK || input == JCS_YCCK)
-        return JCS_CMYK;
+    if (input == JCS_GRAYSCALE) return JCS_GRAYSCALE;
+    if (input == JCS_CMYK || input == JCS_YCCK) return JCS_CMYK;
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     return JCS_EXT_BGRX; // QImage::Format_RGB32 in memory
 #else
@@ -98,8 +94,7 @@ void ReadRows(j_decompress_ptr cinfo, unsigned char *bits, qsizetype bytesPerLin
         for (JDIMENSION i = 0; i < wanted; ++i)
             rows[i] = bits + qsizetype(first + i) * bytesPerLine;
         const JDIMENSION got = jpeg_read_scanlines(cinfo, rows, wanted);
-        if (got == 0)
-            break;
+        if (got == 0) break;
         for (JDIMENSION i = 0; cmyk && i < got; ++i)
             CmykRowToRgb(rows[i], int(cinfo->output_width), cinfo->saw_Adobe_marker);
     }
@@ -139,8 +134,8 @@ bool RunJpeg(TJpegRun &run)
         const QImage::Format format = cinfo.out_color_space == JCS_GRAYSCALE
                                           ? QImage::Format_Grayscale8
                                           : QImage::Format_RGB32;
-        unsigned char *bits = AllocateImage(run.image, int(cinfo.output_width),
-                                            int(cinfo.output_height), format);
+        unsigned char *bits =
+            AllocateImage(run.image, int(cinfo.output_width), int(cinfo.output_height), format);
         ok = bits != nullptr;
         if (ok)
             ReadRows(&cinfo, bits, run.image->bytesPerLine());
@@ -202,20 +197,17 @@ private:
 QSize ReadJpegSize(QByteArrayView bytes)
 {
     TJpegRun run = MakeRun(bytes, 0, nullptr);
-    if (!RunJpeg(run))
-        Fail(run);
+    if (!RunJpeg(run)) Fail(run);
     return {run.width, run.height};
 }
 
 int JpegScaleDenominator(QSize natural, QSize wanted)
 {
-    if (wanted.isEmpty())
-        return 1;
+    if (wanted.isEmpty()) return 1;
     for (int denominator : {8, 4, 2}) {
         const int width = (natural.width() + denominator - 1) / denominator;
         const int height = (natural.height() + denominator - 1) / denominator;
-        if (width >= wanted.width() && height >= wanted.height())
-            return denominator;
+        if (width >= wanted.width() && height >= wanted.height()) return denominator;
     }
     return 1;
 }
@@ -224,8 +216,7 @@ QImage DecodeJpeg(QByteArrayView bytes, int denominator)
 {
     QImage image;
     TJpegRun run = MakeRun(bytes, denominator, &image);
-    if (!RunJpeg(run))
-        Fail(run);
+    if (!RunJpeg(run)) Fail(run);
     return image;
 }
 

@@ -14,14 +14,14 @@ inline constexpr std::int64_t kMaxFileBytes = 256LL * 1024 * 1024;
 
 // Metafile playback: a file of records can ask for unbounded work; these stop it early, leaving
 // what was drawn so far.
-inline constexpr int kMaxMetaRecords = 500000;    // records played per drawing
+inline constexpr int kMaxMetaRecords = 500000;          // records played per drawing
 inline constexpr std::int64_t kMaxMetaPoints = 8000000; // points drawn and clipped per drawing
 // Pixels painted per drawing, counted by the bounds of each shape: the larger of a fixed amount
 // (about a second of filling) and many layers over the whole target.
 inline constexpr double kMaxMetaFillPixels = 400e6;
 inline constexpr double kMetaFillLayers = 100;
-inline constexpr int kMaxMetaObjects = 65536;     // object table slots (WMF indices are 16-bit)
-inline constexpr int kMaxMetaSavedStates = 256;   // nesting of SaveDC
+inline constexpr int kMaxMetaObjects = 65536;      // object table slots (WMF indices are 16-bit)
+inline constexpr int kMaxMetaSavedStates = 256;    // nesting of SaveDC
 inline constexpr int kMaxMetaPathPoints = 1000000; // points in one recorded path
 
 // Whether a width and height are positive and within kMaxPixels.

@@ -29,11 +29,16 @@ double NonZero(double value)
 double MillimetresPerUnit(int mode)
 {
     switch (mode) {
-    case kMmLoMetric: return 0.1;
-    case kMmHiMetric: return 0.01;
-    case kMmLoEnglish: return 0.254;
-    case kMmHiEnglish: return 0.0254;
-    default: return 25.4 / 1440; // twips
+    case kMmLoMetric:
+        return 0.1;
+    case kMmHiMetric:
+        return 0.01;
+    case kMmLoEnglish:
+        return 0.254;
+    case kMmHiEnglish:
+        return 0.0254;
+    default:
+        return 25.4 / 1440; // twips
     }
 }
 
@@ -57,8 +62,7 @@ QPainterPath PolygonPath(const QPolygonF &points, bool closed)
 {
     QPainterPath path;
     path.addPolygon(points);
-    if (closed)
-        path.closeSubpath();
+    if (closed) path.closeSubpath();
     return path;
 }
 
@@ -128,8 +132,7 @@ QTransform TMetaDc::PageToDevice() const
 
 QTransform TMetaDc::LogicalToTarget() const
 {
-    if (!fWmf)
-        return fState.world * PageToDevice() * fDeviceToTarget;
+    if (!fWmf) return fState.world * PageToDevice() * fDeviceToTarget;
     // A WMF's window is the picture: it fills the target whatever the mapping mode says.
     const QPointF org = fState.windowOrg;
     return QTransform::fromTranslate(-org.x(), -org.y()) *
@@ -140,8 +143,7 @@ QTransform TMetaDc::LogicalToTarget() const
 
 void TMetaDc::SetMapMode(int mode)
 {
-    if (mode < kMmText || mode > kMmAnisotropic)
-        return;
+    if (mode < kMmText || mode > kMmAnisotropic) return;
     fState.mapMode = mode;
     if (mode != kMmIsotropic && mode != kMmAnisotropic)
         fState.windowExt = fState.viewportExt = QSizeF(1, 1);
@@ -154,8 +156,7 @@ void TMetaDc::SetWindowOrg(QPointF origin)
 
 void TMetaDc::SetWindowExt(QSizeF extent)
 {
-    if (extent.width() != 0 && extent.height() != 0)
-        fState.windowExt = extent;
+    if (extent.width() != 0 && extent.height() != 0) fState.windowExt = extent;
 }
 
 void TMetaDc::SetViewportOrg(QPointF origin)
@@ -165,8 +166,7 @@ void TMetaDc::SetViewportOrg(QPointF origin)
 
 void TMetaDc::SetViewportExt(QSizeF extent)
 {
-    if (extent.width() != 0 && extent.height() != 0)
-        fState.viewportExt = extent;
+    if (extent.width() != 0 && extent.height() != 0) fState.viewportExt = extent;
 }
 
 void TMetaDc::OffsetWindowOrg(QPointF by)
@@ -193,8 +193,7 @@ void TMetaDc::ScaleViewportExt(double xNum, double xDenom, double yNum, double y
 
 void TMetaDc::SetWorldTransform(const QTransform &transform)
 {
-    if (transform.isInvertible())
-        fState.world = transform;
+    if (transform.isInvertible()) fState.world = transform;
 }
 
 void TMetaDc::ModifyWorldTransform(const QTransform &transform, int mode)
@@ -223,8 +222,7 @@ void TMetaDc::AddObject(TGdiObject object)
     while (slot < fObjects.size() && fObjects[slot].kind != TGdiObject::Kind::Empty)
         ++slot;
     if (slot == fObjects.size()) {
-        if (slot >= std::size_t(kMaxMetaObjects))
-            return;
+        if (slot >= std::size_t(kMaxMetaObjects)) return;
         fObjects.emplace_back();
     }
     fObjects[slot] = std::move(object);
@@ -233,10 +231,8 @@ void TMetaDc::AddObject(TGdiObject object)
 
 void TMetaDc::SetObject(quint32 index, TGdiObject object)
 {
-    if (index >= quint32(kMaxMetaObjects))
-        return;
-    if (index >= fObjects.size())
-        fObjects.resize(index + 1);
+    if (index >= quint32(kMaxMetaObjects)) return;
+    if (index >= fObjects.size()) fObjects.resize(index + 1);
     fObjects[index] = std::move(object);
 }
 
@@ -246,8 +242,7 @@ void TMetaDc::SelectObject(quint32 index)
         SelectStockObject(index & 0x7FFFFFFFu);
         return;
     }
-    if (index >= fObjects.size())
-        return;
+    if (index >= fObjects.size()) return;
     const TGdiObject &object = fObjects[index];
     if (object.kind == TGdiObject::Kind::Pen)
         fState.pen = object.pen;
@@ -278,8 +273,7 @@ void TMetaDc::SelectStockObject(quint32 stock)
 
 void TMetaDc::DeleteObject(quint32 index)
 {
-    if (index >= fObjects.size())
-        return;
+    if (index >= fObjects.size()) return;
     fObjects[index] = TGdiObject();
     fFirstFree = std::min<std::size_t>(fFirstFree, index);
 }
@@ -288,16 +282,14 @@ void TMetaDc::DeleteObject(quint32 index)
 
 void TMetaDc::SaveDC()
 {
-    if (fSaved.size() < std::size_t(kMaxMetaSavedStates))
-        fSaved.push_back(fState);
+    if (fSaved.size() < std::size_t(kMaxMetaSavedStates)) fSaved.push_back(fState);
 }
 
 void TMetaDc::RestoreDC(int level)
 {
     const qsizetype size = qsizetype(fSaved.size());
     const qsizetype keep = level < 0 ? size + level : qsizetype(level) - 1;
-    if (level == 0 || keep < 0 || keep >= size)
-        return;
+    if (level == 0 || keep < 0 || keep >= size) return;
     fState = fSaved[std::size_t(keep)];
     fSaved.resize(std::size_t(keep));
     fClipDirty = true;
@@ -327,8 +319,7 @@ void TMetaDc::ExcludeClipRect(const QRectF &rect)
 void TMetaDc::SelectClipRects(const std::vector<QRectF> &deviceRects, bool replace)
 {
     if (deviceRects.empty()) {
-        if (replace)
-            SetClip(std::nullopt);
+        if (replace) SetClip(std::nullopt);
         return;
     }
     QPainterPath region;
@@ -345,12 +336,23 @@ void TMetaDc::SelectClipPath(int mode)
     fPath = QPainterPath();
     fRecording = false;
     switch (mode) {
-    case kRgnAnd: SetClip(current.intersected(path)); break;
-    case kRgnOr: SetClip(current.united(path)); break;
-    case kRgnXor: SetClip(current.united(path).subtracted(current.intersected(path))); break;
-    case kRgnDiff: SetClip(current.subtracted(path)); break;
-    case kRgnCopy: SetClip(path); break;
-    default: break;
+    case kRgnAnd:
+        SetClip(current.intersected(path));
+        break;
+    case kRgnOr:
+        SetClip(current.united(path));
+        break;
+    case kRgnXor:
+        SetClip(current.united(path).subtracted(current.intersected(path)));
+        break;
+    case kRgnDiff:
+        SetClip(current.subtracted(path));
+        break;
+    case kRgnCopy:
+        SetClip(path);
+        break;
+    default:
+        break;
     }
 }
 
@@ -358,18 +360,15 @@ void TMetaDc::SelectClipPath(int mode)
 
 bool TMetaDc::Prepare(qsizetype points, const QRectF &bounds)
 {
-    if (fPointsLeft <= 0)
-        return false;
+    if (fPointsLeft <= 0) return false;
     fPointsLeft -= std::max<qsizetype>(points, 1);
     const QRectF area = (LogicalToTarget() * fBase).mapRect(bounds.normalized()) & fDeviceTarget;
     fAreaLeft -= area.width() * area.height();
-    if (fAreaLeft < 0)
-        fPointsLeft = 0;
+    if (fAreaLeft < 0) fPointsLeft = 0;
     if (fClipDirty) {
         fPainter->setWorldTransform(fBase);
         fPainter->setClipPath(fBaseClip, Qt::ReplaceClip);
-        if (fState.clip)
-            fPainter->setClipPath(*fState.clip, Qt::IntersectClip);
+        if (fState.clip) fPainter->setClipPath(*fState.clip, Qt::IntersectClip);
         fClipDirty = false;
     }
     fPainter->setWorldTransform(LogicalToTarget() * fBase);
@@ -384,8 +383,7 @@ void TMetaDc::ApplyPen(bool stroke, const QTransform &toDevice)
     }
     QPen pen = fState.pen;
     // GDI draws a line no thinner than a pixel, however small its width in logical units.
-    if (pen.widthF() * std::sqrt(std::abs(toDevice.determinant())) < 1)
-        pen.setWidthF(0);
+    if (pen.widthF() * std::sqrt(std::abs(toDevice.determinant())) < 1) pen.setWidthF(0);
     pen.setMiterLimit(fState.miterLimit);
     fPainter->setPen(pen);
 }
@@ -393,8 +391,7 @@ void TMetaDc::ApplyPen(bool stroke, const QTransform &toDevice)
 void TMetaDc::Shape(const QPainterPath &path, bool fill, bool stroke)
 {
     if (fRecording) {
-        if (fPath.elementCount() + path.elementCount() <= kMaxMetaPathPoints)
-            fPath.addPath(path);
+        if (fPath.elementCount() + path.elementCount() <= kMaxMetaPathPoints) fPath.addPath(path);
         return;
     }
     const double grow = stroke ? fState.pen.widthF() / 2 : 0;
@@ -412,8 +409,7 @@ void TMetaDc::Shape(const QPainterPath &path, bool fill, bool stroke)
 void TMetaDc::MoveTo(QPointF point)
 {
     fState.current = point;
-    if (fRecording)
-        fPath.moveTo(point);
+    if (fRecording) fPath.moveTo(point);
 }
 
 void TMetaDc::LineTo(QPointF point)
@@ -423,17 +419,14 @@ void TMetaDc::LineTo(QPointF point)
 
 void TMetaDc::Polyline(const QPolygonF &points)
 {
-    if (points.size() >= 2)
-        Shape(PolygonPath(points, false), false, true);
+    if (points.size() >= 2) Shape(PolygonPath(points, false), false, true);
 }
 
 void TMetaDc::PolylineTo(const QPolygonF &points)
 {
-    if (points.isEmpty())
-        return;
+    if (points.isEmpty()) return;
     if (fRecording) {
-        if (fPath.elementCount() == 0)
-            fPath.moveTo(fState.current);
+        if (fPath.elementCount() == 0) fPath.moveTo(fState.current);
         if (fPath.elementCount() + points.size() <= kMaxMetaPathPoints)
             for (const QPointF &p : points)
                 fPath.lineTo(p);
@@ -445,8 +438,7 @@ void TMetaDc::PolylineTo(const QPolygonF &points)
 
 void TMetaDc::PolyBezier(const QPolygonF &points)
 {
-    if (points.size() < 4)
-        return;
+    if (points.size() < 4) return;
     QPainterPath path(points[0]);
     AddBeziers(path, points, 1);
     Shape(path, false, true);
@@ -454,11 +446,9 @@ void TMetaDc::PolyBezier(const QPolygonF &points)
 
 void TMetaDc::PolyBezierTo(const QPolygonF &points)
 {
-    if (points.size() < 3)
-        return;
+    if (points.size() < 3) return;
     if (fRecording) {
-        if (fPath.elementCount() == 0)
-            fPath.moveTo(fState.current);
+        if (fPath.elementCount() == 0) fPath.moveTo(fState.current);
         if (fPath.elementCount() + points.size() <= kMaxMetaPathPoints)
             AddBeziers(fPath, points, 0);
     } else {
@@ -471,8 +461,7 @@ void TMetaDc::PolyBezierTo(const QPolygonF &points)
 
 void TMetaDc::Polygon(const QPolygonF &points)
 {
-    if (points.size() >= 2)
-        Shape(PolygonPath(points, true), true, true);
+    if (points.size() >= 2) Shape(PolygonPath(points, true), true, true);
 }
 
 void TMetaDc::PolyPolygon(const std::vector<QPolygonF> &polygons)
@@ -533,8 +522,7 @@ QPainterPath TMetaDc::ArcPath(const QRectF &box, QPointF start, QPointF end, TAr
     else
         path.arcMoveTo(r, from);
     path.arcTo(r, from, sweep);
-    if (kind == TArcKind::Chord || kind == TArcKind::Pie)
-        path.closeSubpath();
+    if (kind == TArcKind::Chord || kind == TArcKind::Pie) path.closeSubpath();
     return path;
 }
 
@@ -546,8 +534,7 @@ void TMetaDc::Arc(const QRectF &box, QPointF start, QPointF end, TArcKind kind)
         fPath.connectPath(path);
     else
         Shape(path, closed, true);
-    if (kind == TArcKind::ArcTo)
-        fState.current = path.currentPosition();
+    if (kind == TArcKind::ArcTo) fState.current = path.currentPosition();
 }
 
 void TMetaDc::AngleArc(QPointF center, double radius, double startDegrees, double sweepDegrees)
@@ -564,8 +551,7 @@ void TMetaDc::AngleArc(QPointF center, double radius, double startDegrees, doubl
 
 void TMetaDc::SetPixel(QPointF point, QColor color)
 {
-    if (fRecording || !Prepare(1, QRectF(point, QSizeF(1, 1))))
-        return;
+    if (fRecording || !Prepare(1, QRectF(point, QSizeF(1, 1)))) return;
     fPainter->setPen(QPen(QBrush(color), 0));
     fPainter->drawPoint(point);
 }
@@ -573,8 +559,7 @@ void TMetaDc::SetPixel(QPointF point, QColor color)
 void TMetaDc::PatBlt(const QRectF &rect, quint32 rop)
 {
     enum : quint32 { kPatCopy = 0x00F00021, kBlackness = 0x00000042, kWhiteness = 0x00FF0062 };
-    if (fRecording || !Prepare(4, rect))
-        return;
+    if (fRecording || !Prepare(4, rect)) return;
     if (rop == kPatCopy)
         fPainter->fillRect(rect.normalized(), fState.brush);
     else if (rop == kBlackness || rop == kWhiteness)
@@ -583,13 +568,11 @@ void TMetaDc::PatBlt(const QRectF &rect, quint32 rop)
 
 void TMetaDc::DrawBitmap(const QRectF &dest, const QImage &image, const QRectF &source)
 {
-    if (image.isNull() || fRecording || !Prepare(4, dest))
-        return;
+    if (image.isNull() || fRecording || !Prepare(4, dest)) return;
     const QRect part = (source.isEmpty() ? QRectF(image.rect()) : source.normalized())
                            .toAlignedRect()
                            .intersected(image.rect());
-    if (part.isEmpty())
-        return;
+    if (part.isEmpty()) return;
     const QImage piece = image.copy(part).mirrored(dest.width() < 0, dest.height() < 0);
     fPainter->drawImage(dest.normalized(), piece);
 }
@@ -610,8 +593,7 @@ void TMetaDc::AbortPath()
 
 void TMetaDc::CloseFigure()
 {
-    if (fRecording)
-        fPath.closeSubpath();
+    if (fRecording) fPath.closeSubpath();
 }
 
 void TMetaDc::FillPath()
@@ -639,9 +621,9 @@ void TMetaDc::StrokeAndFillPath()
 
 QPen MakePen(quint32 style, double width, QColor color)
 {
-    static const Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
+    static const Qt::PenStyle kStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                            Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
-                                           Qt::SolidLine, Qt::SolidLine, Qt::DotLine};
+                                           Qt::SolidLine,   Qt::SolidLine,      Qt::DotLine};
     const quint32 kind = style & 0xF;
     QPen pen(QBrush(color), std::max(0.0, width), kind < 9 ? kStyles[kind] : Qt::SolidLine);
     const quint32 cap = style & 0xF00, join = style & 0xF000;
@@ -655,12 +637,10 @@ QPen MakePen(quint32 style, double width, QColor color)
 QBrush MakeBrush(quint32 style, QColor color, quint32 hatch)
 {
     enum { kSolid = 0, kNull = 1, kHatched = 2 };
-    static const Qt::BrushStyle kHatches[] = {Qt::HorPattern,  Qt::VerPattern,
+    static const Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,
                                               Qt::FDiagPattern, Qt::BDiagPattern,
                                               Qt::CrossPattern, Qt::DiagCrossPattern};
-    if (style == kNull)
-        return Qt::NoBrush;
-    if (style == kHatched && hatch < 6)
-        return QBrush(color, kHatches[hatch]);
+    if (style == kNull) return Qt::NoBrush;
+    if (style == kHatched && hatch < 6) return QBrush(color, kHatches[hatch]);
     return QBrush(color);
 }

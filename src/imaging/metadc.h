@@ -22,7 +22,7 @@ struct TLogFont {
     int escapement = 0; // tenths of a degree, counter-clockwise
     int weight = 400;
     bool italic = false, underline = false, strikeOut = false;
-    int charSet = 1;    // DEFAULT_CHARSET
+    int charSet = 1; // DEFAULT_CHARSET
     int pitchAndFamily = 0;
     QString face;
 };
@@ -175,8 +175,8 @@ private:
     void DrawTextRun(const QString &text, const std::vector<double> &dx, QPointF anchor);
 
     QPainter *fPainter;
-    QTransform fBase;        // the caller's transform
-    QPainterPath fBaseClip;  // the target rectangle within the caller's clip, base coordinates
+    QTransform fBase;       // the caller's transform
+    QPainterPath fBaseClip; // the target rectangle within the caller's clip, base coordinates
     bool fWmf = false;
     QRectF fTarget;
     QTransform fDeviceToTarget; // EMF

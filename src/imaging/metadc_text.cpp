@@ -38,27 +38,22 @@ QFont MakeFont(const TLogFont &logFont, int pixelSize)
 
 QString DecodeMetaText(QByteArrayView bytes, int charSet)
 {
-    if (charSet == kRussianCharset || charSet == kDefaultCharset)
-        return DecodeCp1251(bytes);
-    if (charSet == kOemCharset)
-        return DecodeCp866(bytes);
+    if (charSet == kRussianCharset || charSet == kDefaultCharset) return DecodeCp1251(bytes);
+    if (charSet == kOemCharset) return DecodeCp866(bytes);
     return QString::fromLatin1(bytes);
 }
 
 void TMetaDc::TextOut(QPointF point, const QString &text, const std::vector<double> &dx,
                       const TTextOptions &options)
 {
-    if (fRecording || !Prepare(text.size(), options.opaque ? options.rect : QRectF()))
-        return;
-    if (options.opaque)
-        fPainter->fillRect(options.rect.normalized(), fState.bkColor);
+    if (fRecording || !Prepare(text.size(), options.opaque ? options.rect : QRectF())) return;
+    if (options.opaque) fPainter->fillRect(options.rect.normalized(), fState.bkColor);
     if (options.clipped) {
         fPainter->setClipRect(options.rect.normalized(), Qt::IntersectClip);
         fClipDirty = true;
     }
     const QPointF anchor = (fState.textAlign & kTaUpdateCp) ? fState.current : point;
-    if (!text.isEmpty())
-        DrawTextRun(text, dx, anchor);
+    if (!text.isEmpty()) DrawTextRun(text, dx, anchor);
 }
 
 // Draws in a frame at the anchor on the device, turned by the escapement and scaled from the
@@ -70,14 +65,13 @@ void TMetaDc::DrawTextRun(const QString &text, const std::vector<double> &dx, QP
     const double sy = std::hypot(toDevice.m21(), toDevice.m22());
     const TLogFont &logFont = fState.font;
     const double height = (logFont.height ? std::abs(logFont.height) : 12) * sy;
-    if (!(height >= kSmallestTextPixels && height <= kLargestTextPixels) || sx <= 0)
-        return;
+    if (!(height >= kSmallestTextPixels && height <= kLargestTextPixels) || sx <= 0) return;
     const int pixelSize = height >= 8 ? int(std::lround(std::min(height, 2000.0))) : 32;
     const QFont font = MakeFont(logFont, pixelSize);
     const QFontMetricsF metrics(font);
     // A positive height is the character cell (ascent and descent), a negative one the em.
-    const double k = logFont.height > 0 ? height / (metrics.ascent() + metrics.descent())
-                                        : height / pixelSize;
+    const double k =
+        logFont.height > 0 ? height / (metrics.ascent() + metrics.descent()) : height / pixelSize;
     std::vector<double> positions; // in font units (device pixels / k)
     double width = 0;
     if (!dx.empty()) {
@@ -101,8 +95,7 @@ void TMetaDc::DrawTextRun(const QString &text, const std::vector<double> &dx, QP
     frame.scale(k, k);
     fPainter->setWorldTransform(frame);
     fAreaLeft -= std::abs(width * k * height) + height * height;
-    if (fAreaLeft < 0)
-        fPointsLeft = 0;
+    if (fAreaLeft < 0) fPointsLeft = 0;
     if (fState.opaqueBackground)
         fPainter->fillRect(QRectF(left, baseline - metrics.ascent(), width, metrics.height()),
                            fState.bkColor);
@@ -115,6 +108,5 @@ void TMetaDc::DrawTextRun(const QString &text, const std::vector<double> &dx, QP
             fPainter->drawText(QPointF(left + positions[std::size_t(i)], baseline),
                                QString(text[i]));
     }
-    if (align & kTaUpdateCp)
-        fState.current.rx() += (align & kTaRight) ? 0 : width * k / sx;
+    if (align & kTaUpdateCp) fState.current.rx() += (align & kTaRight) ? 0 : width * k / sx;
 }

@@ -15,8 +15,7 @@ public:
     QImage Render(QSize size) const override
     {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        if (image.isNull())
-            throw EPictureError(QStringLiteral("Недостаточно памяти для рисунка"));
+        if (image.isNull()) throw EPictureError(QStringLiteral("Недостаточно памяти для рисунка"));
         image.fill(Qt::transparent);
         QPainter painter(&image);
         Draw(painter, QRectF(QPointF(0, 0), size));
@@ -47,11 +46,10 @@ public:
     void Draw(QPainter &painter, const QRectF &target) const override
     {
         const QRectF &frame = fInfo.frame;
-        const QTransform deviceToTarget =
-            QTransform::fromTranslate(-frame.left(), -frame.top()) *
-            QTransform::fromScale(target.width() / frame.width(),
-                                  target.height() / frame.height()) *
-            QTransform::fromTranslate(target.left(), target.top());
+        const QTransform deviceToTarget = QTransform::fromTranslate(-frame.left(), -frame.top()) *
+                                          QTransform::fromScale(target.width() / frame.width(),
+                                                                target.height() / frame.height()) *
+                                          QTransform::fromTranslate(target.left(), target.top());
         TMetaDc dc(painter, target);
         dc.SetupEmf(deviceToTarget, fInfo.pixelsPerMm);
         PlayEmf(fBytes, fInfo, dc);

@@ -12,14 +12,14 @@ QByteArray ReadPictureFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EPictureError(QStringLiteral("Не удается открыть файл %1: %2")
-                                .arg(fileName, file.errorString()));
+        throw EPictureError(
+            QStringLiteral("Не удается открыть файл %1: %2").arg(fileName, file.errorString()));
     if (file.size() > kMaxFileBytes)
         throw EPictureError(QStringLiteral("Файл слишком велик для рисунка: ") + fileName);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw EPictureError(QStringLiteral("Не удается прочитать файл %1: %2")
-                                .arg(fileName, file.errorString()));
+        throw EPictureError(
+            QStringLiteral("Не удается прочитать файл %1: %2").arg(fileName, file.errorString()));
     return bytes;
 }
 
@@ -32,8 +32,7 @@ void TImagePicture::Load(const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix();
     const TPictureFormat *format = FormatForSuffix(suffix);
-    if (!format)
-        throw EPictureError(QStringLiteral("Неизвестный тип рисунка: ") + fileName);
+    if (!format) throw EPictureError(QStringLiteral("Неизвестный тип рисунка: ") + fileName);
     std::unique_ptr<TPictureData> data = format->open(ReadPictureFile(fileName));
     fData = std::move(data);
     fFormatName = QLatin1String(format->name);
@@ -42,8 +41,7 @@ void TImagePicture::Load(const QString &fileName)
 void TImagePicture::LoadFromData(const QByteArray &bytes, const QString &formatName)
 {
     const TPictureFormat *format = FormatForName(formatName);
-    if (!format)
-        throw EPictureError(QStringLiteral("Неизвестный формат рисунка: ") + formatName);
+    if (!format) throw EPictureError(QStringLiteral("Неизвестный формат рисунка: ") + formatName);
     std::unique_ptr<TPictureData> data = format->open(bytes);
     fData = std::move(data);
     fFormatName = QLatin1String(format->name);
@@ -78,14 +76,12 @@ void TImagePicture::Clear()
 
 void TImagePicture::Draw(QPainter &painter, const QRectF &target) const
 {
-    if (fData && target.isValid())
-        fData->Draw(painter, target);
+    if (fData && target.isValid()) fData->Draw(painter, target);
 }
 
 QImage TImagePicture::ToImage(QSize size) const
 {
-    if (!fData)
-        throw EPictureError(QStringLiteral("Рисунок пуст"));
+    if (!fData) throw EPictureError(QStringLiteral("Рисунок пуст"));
     const QSize wanted = size.isEmpty() ? fData->NaturalSize() : size;
     if (!IsAcceptablePictureSize(wanted))
         throw EPictureError(QStringLiteral("Размер рисунка слишком велик: %1x%2")

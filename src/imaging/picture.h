@@ -26,7 +26,7 @@ public:
     void LoadFromData(const QByteArray &bytes, const QString &formatName);
 
     bool LoadFromFile(const QString &fileName) override; // Load; false and emptied on failure
-    QSize NaturalSize() const override;                 // pixels; empty when empty
+    QSize NaturalSize() const override;                  // pixels; empty when empty
     bool IsEmpty() const override;
     void Clear() override;
 

@@ -19,9 +19,9 @@ constexpr const char *kNoSuffixes[] = {nullptr};
 // PNG and headerless DIB come only as data (pictures inside documents); a ".png" file is not a
 // picture of the disc, so they have no extension.
 constexpr TPictureFormat kFormats[] = {
-    {"BMP", kBmpSuffixes, OpenBmp},   {"JPEG", kJpegSuffixes, OpenJpeg},
-    {"GIF", kGifSuffixes, OpenGif},   {"WMF", kWmfSuffixes, OpenWmf},
-    {"EMF", kEmfSuffixes, OpenEmf},   {"PNG", kNoSuffixes, OpenPng},
+    {"BMP", kBmpSuffixes, OpenBmp},      {"JPEG", kJpegSuffixes, OpenJpeg},
+    {"GIF", kGifSuffixes, OpenGif},      {"WMF", kWmfSuffixes, OpenWmf},
+    {"EMF", kEmfSuffixes, OpenEmf},      {"PNG", kNoSuffixes, OpenPng},
     {"DIB", kNoSuffixes, OpenPackedDib},
 };
 
@@ -31,15 +31,13 @@ const TPictureFormat *FormatForSuffix(QStringView suffix)
 {
     for (const TPictureFormat &format : kFormats)
         for (const char *const *s = format.suffixes; *s; ++s)
-            if (suffix.compare(QLatin1String(*s), Qt::CaseInsensitive) == 0)
-                return &format;
+            if (suffix.compare(QLatin1String(*s), Qt::CaseInsensitive) == 0) return &format;
     return nullptr;
 }
 
 const TPictureFormat *FormatForName(QStringView name)
 {
     for (const TPictureFormat &format : kFormats)
-        if (name.compare(QLatin1String(format.name), Qt::CaseInsensitive) == 0)
-            return &format;
+        if (name.compare(QLatin1String(format.name), Qt::CaseInsensitive) == 0) return &format;
     return nullptr;
 }

@@ -28,7 +28,7 @@ public:
 using TPictureOpener = std::unique_ptr<TPictureData> (*)(const QByteArray &bytes);
 
 struct TPictureFormat {
-    const char *name;           // registered name: "JPEG", "GIF", "BMP", ...
+    const char *name;            // registered name: "JPEG", "GIF", "BMP", ...
     const char *const *suffixes; // lower-case extensions without the dot, null-terminated
     TPictureOpener open;
 };

@@ -24,11 +24,9 @@ QImage ReadWithQt(QByteArrayView bytes, const char *format)
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
-    if (!reader.canRead() || !IsAcceptablePictureSize(reader.size()))
-        return {};
+    if (!reader.canRead() || !IsAcceptablePictureSize(reader.size())) return {};
     QImage image;
-    if (!reader.read(&image))
-        return {};
+    if (!reader.read(&image)) return {};
     return image;
 }
 
@@ -37,7 +35,8 @@ std::unique_ptr<TPictureData> OpenWithQt(const QByteArray &bytes, const char *fo
 {
     QImage image = ReadWithQt(bytes, format);
     if (image.isNull())
-        throw EPictureError(QStringLiteral("Файл не является рисунком %1").arg(QLatin1String(name)));
+        throw EPictureError(
+            QStringLiteral("Файл не является рисунком %1").arg(QLatin1String(name)));
     return std::make_unique<TRasterData>(std::move(image));
 }
 
@@ -51,15 +50,13 @@ qsizetype DibTableBytes(QByteArrayView dib)
         const int bits = r.U16();
         return r.Failed() ? -1 : (bits <= 8 ? qsizetype(3) << bits : 0);
     }
-    if (headerSize < 40 || headerSize > 1024)
-        return -1;
+    if (headerSize < 40 || headerSize > 1024) return -1;
     r.Skip(10);
     const int bits = r.U16();
     const std::uint32_t compression = r.U32();
     r.Skip(12);
     const std::uint32_t used = r.U32();
-    if (r.Failed() || used > 256)
-        return -1;
+    if (r.Failed() || used > 256) return -1;
     qsizetype masks = 0;
     if (headerSize == 40 && compression == kBiBitfields)
         masks = 12;
@@ -73,8 +70,7 @@ qsizetype DibTableBytes(QByteArrayView dib)
 
 void DrawImageStretched(QPainter &painter, const QRectF &target, const QImage &image)
 {
-    if (image.isNull())
-        return;
+    if (image.isNull()) return;
     const bool smooth = painter.renderHints().testFlag(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
@@ -83,8 +79,7 @@ void DrawImageStretched(QPainter &painter, const QRectF &target, const QImage &i
 
 QImage ScaledExactly(const QImage &image, QSize size)
 {
-    if (image.size() == size || image.isNull())
-        return image;
+    if (image.size() == size || image.isNull()) return image;
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -112,19 +107,16 @@ std::unique_ptr<TPictureData> OpenPng(const QByteArray &bytes)
 
 std::unique_ptr<TPictureData> OpenPackedDib(const QByteArray &bytes)
 {
-    if (bytes.startsWith("BM"))
-        return OpenBmp(bytes);
+    if (bytes.startsWith("BM")) return OpenBmp(bytes);
     QImage image = DecodePackedDib(bytes);
-    if (image.isNull())
-        throw EPictureError(QStringLiteral("Данные не являются рисунком DIB"));
+    if (image.isNull()) throw EPictureError(QStringLiteral("Данные не являются рисунком DIB"));
     return std::make_unique<TRasterData>(std::move(image));
 }
 
 QImage DecodePackedDib(QByteArrayView dib)
 {
     const qsizetype table = DibTableBytes(dib);
-    if (table < 0)
-        return {};
+    if (table < 0) return {};
     TLeReader r(dib);
     const qsizetype offset = kFileHeaderBytes + qsizetype(r.U32()) + table;
     // A BMP file header in front (size, two reserved words, offset of the bits) lets Qt's BMP
@@ -132,8 +124,8 @@ QImage DecodePackedDib(QByteArrayView dib)
     QByteArray file;
     file.reserve(kFileHeaderBytes + dib.size());
     file.append("BM");
-    for (const std::uint32_t field : {std::uint32_t(kFileHeaderBytes + dib.size()), 0u,
-                                      std::uint32_t(offset)})
+    for (const std::uint32_t field :
+         {std::uint32_t(kFileHeaderBytes + dib.size()), 0u, std::uint32_t(offset)})
         for (int i = 0; i < 4; ++i)
             file.append(char((field >> (8 * i)) & 0xFF));
     file.append(dib.data(), dib.size());

@@ -16,20 +16,55 @@ constexpr int kHeaderBytes = 18;
 constexpr int kScreenDpi = 96; // natural size is measured at the screen's usual resolution
 
 enum : quint16 {
-    kEof = 0x0000, kSetBkColor = 0x0201, kSetBkMode = 0x0102, kSetMapMode = 0x0103,
-    kSetPolyFillMode = 0x0106, kSetTextColor = 0x0209, kSetWindowOrg = 0x020B,
-    kSetWindowExt = 0x020C, kSetViewportOrg = 0x020D, kSetViewportExt = 0x020E,
-    kOffsetWindowOrg = 0x020F, kScaleWindowExt = 0x0410, kOffsetViewportOrg = 0x0211,
-    kScaleViewportExt = 0x0412, kLineTo = 0x0213, kMoveTo = 0x0214, kExcludeClipRect = 0x0415,
-    kIntersectClipRect = 0x0416, kArc = 0x0817, kEllipse = 0x0418, kPie = 0x081A,
-    kRectangle = 0x041B, kRoundRect = 0x061C, kPatBlt = 0x061D, kSaveDc = 0x001E,
-    kSetPixel = 0x041F, kTextOut = 0x0521, kBitBlt = 0x0922, kStretchBlt = 0x0B23,
-    kPolygon = 0x0324, kPolyline = 0x0325, kRestoreDc = 0x0127, kSelectObject = 0x012D,
-    kSetTextAlign = 0x012E, kChord = 0x0830, kExtTextOut = 0x0A32, kSetDibToDev = 0x0D33,
-    kPolyPolygon = 0x0538, kDibBitBlt = 0x0940, kDibStretchBlt = 0x0B41,
-    kDibCreatePatternBrush = 0x0142, kStretchDib = 0x0F43, kDeleteObject = 0x01F0,
-    kCreatePalette = 0x00F7, kCreatePatternBrush = 0x01F9, kCreatePenIndirect = 0x02FA,
-    kCreateFontIndirect = 0x02FB, kCreateBrushIndirect = 0x02FC, kCreateRegion = 0x06FF,
+    kEof = 0x0000,
+    kSetBkColor = 0x0201,
+    kSetBkMode = 0x0102,
+    kSetMapMode = 0x0103,
+    kSetPolyFillMode = 0x0106,
+    kSetTextColor = 0x0209,
+    kSetWindowOrg = 0x020B,
+    kSetWindowExt = 0x020C,
+    kSetViewportOrg = 0x020D,
+    kSetViewportExt = 0x020E,
+    kOffsetWindowOrg = 0x020F,
+    kScaleWindowExt = 0x0410,
+    kOffsetViewportOrg = 0x0211,
+    kScaleViewportExt = 0x0412,
+    kLineTo = 0x0213,
+    kMoveTo = 0x0214,
+    kExcludeClipRect = 0x0415,
+    kIntersectClipRect = 0x0416,
+    kArc = 0x0817,
+    kEllipse = 0x0418,
+    kPie = 0x081A,
+    kRectangle = 0x041B,
+    kRoundRect = 0x061C,
+    kPatBlt = 0x061D,
+    kSaveDc = 0x001E,
+    kSetPixel = 0x041F,
+    kTextOut = 0x0521,
+    kBitBlt = 0x0922,
+    kStretchBlt = 0x0B23,
+    kPolygon = 0x0324,
+    kPolyline = 0x0325,
+    kRestoreDc = 0x0127,
+    kSelectObject = 0x012D,
+    kSetTextAlign = 0x012E,
+    kChord = 0x0830,
+    kExtTextOut = 0x0A32,
+    kSetDibToDev = 0x0D33,
+    kPolyPolygon = 0x0538,
+    kDibBitBlt = 0x0940,
+    kDibStretchBlt = 0x0B41,
+    kDibCreatePatternBrush = 0x0142,
+    kStretchDib = 0x0F43,
+    kDeleteObject = 0x01F0,
+    kCreatePalette = 0x00F7,
+    kCreatePatternBrush = 0x01F9,
+    kCreatePenIndirect = 0x02FA,
+    kCreateFontIndirect = 0x02FB,
+    kCreateBrushIndirect = 0x02FC,
+    kCreateRegion = 0x06FF,
 };
 
 // WMF records give their parameters last first: (y, x) and (bottom, right, top, left).
@@ -135,13 +170,27 @@ private:
 bool TWmfPlayer::Mapping(quint16 function, TLeReader &r)
 {
     switch (function) {
-    case kSetMapMode: fDc.SetMapMode(r.U16()); break;
-    case kSetWindowOrg: fDc.SetWindowOrg(ReadPoint(r)); break;
-    case kSetWindowExt: fDc.SetWindowExt(ReadSize(r)); break;
-    case kSetViewportOrg: fDc.SetViewportOrg(ReadPoint(r)); break;
-    case kSetViewportExt: fDc.SetViewportExt(ReadSize(r)); break;
-    case kOffsetWindowOrg: fDc.OffsetWindowOrg(ReadPoint(r)); break;
-    case kOffsetViewportOrg: fDc.OffsetViewportOrg(ReadPoint(r)); break;
+    case kSetMapMode:
+        fDc.SetMapMode(r.U16());
+        break;
+    case kSetWindowOrg:
+        fDc.SetWindowOrg(ReadPoint(r));
+        break;
+    case kSetWindowExt:
+        fDc.SetWindowExt(ReadSize(r));
+        break;
+    case kSetViewportOrg:
+        fDc.SetViewportOrg(ReadPoint(r));
+        break;
+    case kSetViewportExt:
+        fDc.SetViewportExt(ReadSize(r));
+        break;
+    case kOffsetWindowOrg:
+        fDc.OffsetWindowOrg(ReadPoint(r));
+        break;
+    case kOffsetViewportOrg:
+        fDc.OffsetViewportOrg(ReadPoint(r));
+        break;
     case kScaleWindowExt:
     case kScaleViewportExt: {
         const int yDenom = r.I16(), yNum = r.I16(), xDenom = r.I16(), xNum = r.I16();
@@ -151,7 +200,8 @@ bool TWmfPlayer::Mapping(quint16 function, TLeReader &r)
             fDc.ScaleViewportExt(xNum, xDenom, yNum, yDenom);
         break;
     }
-    default: return false;
+    default:
+        return false;
     }
     return true;
 }
@@ -159,25 +209,50 @@ bool TWmfPlayer::Mapping(quint16 function, TLeReader &r)
 bool TWmfPlayer::State(quint16 function, TLeReader &r)
 {
     switch (function) {
-    case kSetBkColor: fDc.SetBkColor(ColorRef(r.U32())); break;
-    case kSetBkMode: fDc.SetBkMode(r.U16()); break;
-    case kSetTextColor: fDc.SetTextColor(ColorRef(r.U32())); break;
-    case kSetTextAlign: fDc.SetTextAlign(r.U16()); break;
-    case kSetPolyFillMode: fDc.SetPolyFillMode(r.U16()); break;
-    case kSaveDc: fDc.SaveDC(); break;
-    case kRestoreDc: fDc.RestoreDC(r.I16()); break;
-    case kIntersectClipRect: fDc.IntersectClipRect(ReadRect(r)); break;
-    case kExcludeClipRect: fDc.ExcludeClipRect(ReadRect(r)); break;
-    case kSelectObject: fDc.SelectObject(r.U16()); break;
-    case kDeleteObject: fDc.DeleteObject(r.U16()); break;
+    case kSetBkColor:
+        fDc.SetBkColor(ColorRef(r.U32()));
+        break;
+    case kSetBkMode:
+        fDc.SetBkMode(r.U16());
+        break;
+    case kSetTextColor:
+        fDc.SetTextColor(ColorRef(r.U32()));
+        break;
+    case kSetTextAlign:
+        fDc.SetTextAlign(r.U16());
+        break;
+    case kSetPolyFillMode:
+        fDc.SetPolyFillMode(r.U16());
+        break;
+    case kSaveDc:
+        fDc.SaveDC();
+        break;
+    case kRestoreDc:
+        fDc.RestoreDC(r.I16());
+        break;
+    case kIntersectClipRect:
+        fDc.IntersectClipRect(ReadRect(r));
+        break;
+    case kExcludeClipRect:
+        fDc.ExcludeClipRect(ReadRect(r));
+        break;
+    case kSelectObject:
+        fDc.SelectObject(r.U16());
+        break;
+    case kDeleteObject:
+        fDc.DeleteObject(r.U16());
+        break;
     case kCreatePenIndirect:
     case kCreateBrushIndirect:
     case kCreateFontIndirect:
     case kDibCreatePatternBrush:
     case kCreatePatternBrush:
     case kCreatePalette:
-    case kCreateRegion: fDc.AddObject(ReadObject(function, r)); break;
-    default: return false;
+    case kCreateRegion:
+        fDc.AddObject(ReadObject(function, r));
+        break;
+    default:
+        return false;
     }
     return true;
 }
@@ -185,10 +260,18 @@ bool TWmfPlayer::State(quint16 function, TLeReader &r)
 bool TWmfPlayer::Shapes(quint16 function, TLeReader &r)
 {
     switch (function) {
-    case kMoveTo: fDc.MoveTo(ReadPoint(r)); break;
-    case kLineTo: fDc.LineTo(ReadPoint(r)); break;
-    case kRectangle: fDc.Rectangle(ReadRect(r)); break;
-    case kEllipse: fDc.Ellipse(ReadRect(r)); break;
+    case kMoveTo:
+        fDc.MoveTo(ReadPoint(r));
+        break;
+    case kLineTo:
+        fDc.LineTo(ReadPoint(r));
+        break;
+    case kRectangle:
+        fDc.Rectangle(ReadRect(r));
+        break;
+    case kEllipse:
+        fDc.Ellipse(ReadRect(r));
+        break;
     case kRoundRect: {
         const QSizeF corner = ReadSize(r);
         fDc.RoundRect(ReadRect(r), corner);
@@ -204,8 +287,12 @@ bool TWmfPlayer::Shapes(quint16 function, TLeReader &r)
         fDc.Arc(ReadRect(r), start, end, kind);
         break;
     }
-    case kPolygon: fDc.Polygon(ReadPoints(r, r.U16())); break;
-    case kPolyline: fDc.Polyline(ReadPoints(r, r.U16())); break;
+    case kPolygon:
+        fDc.Polygon(ReadPoints(r, r.U16()));
+        break;
+    case kPolyline:
+        fDc.Polyline(ReadPoints(r, r.U16()));
+        break;
     case kPolyPolygon: {
         std::vector<int> counts(std::min<qsizetype>(r.U16(), r.Remaining() / 2));
         for (int &count : counts)
@@ -221,7 +308,8 @@ bool TWmfPlayer::Shapes(quint16 function, TLeReader &r)
         fDc.SetPixel(ReadPoint(r), color);
         break;
     }
-    default: return false;
+    default:
+        return false;
     }
     return true;
 }
@@ -242,8 +330,7 @@ bool TWmfPlayer::Text(quint16 function, TLeReader &r)
         fDc.TextOut(ReadPoint(r), text, {}, {});
         return true;
     }
-    if (function != kExtTextOut)
-        return false;
+    if (function != kExtTextOut) return false;
     const QPointF point = ReadPoint(r);
     const qsizetype length = std::max<int>(0, r.I16());
     const quint16 options = r.U16();
@@ -309,8 +396,7 @@ QRectF FindWindow(QByteArrayView bytes, qsizetype pos)
         TLeReader r(bytes, pos);
         const quint32 words = r.U32();
         const quint16 function = r.U16();
-        if (words < 3 || words > quint32((bytes.size() - pos) / 2) || function == kEof)
-            break;
+        if (words < 3 || words > quint32((bytes.size() - pos) / 2) || function == kEof) break;
         if (function == kSetWindowOrg)
             origin = ReadPoint(r);
         else if (function == kSetWindowExt)
@@ -366,8 +452,7 @@ void PlayWmf(QByteArrayView bytes, const TWmfInfo &info, TMetaDc &dc)
         TLeReader header(bytes, pos);
         const quint32 words = header.U32();
         const quint16 function = header.U16();
-        if (words < 3 || words > quint32((bytes.size() - pos) / 2) || function == kEof)
-            break;
+        if (words < 3 || words > quint32((bytes.size() - pos) / 2) || function == kEof) break;
         TLeReader params(bytes.sliced(pos + 6, qsizetype(words) * 2 - 6));
         player.Play(function, params);
         pos += qsizetype(words) * 2;

@@ -46,7 +46,8 @@ std::vector<TBadCase> Cases()
     const QByteArray bmp = ReadFixture("gradient.bmp"), jpg = ReadFixture("photo.jpg");
     const QByteArray gif = ReadFixture("anim.gif"), wmf = ReadFixture("drawing.wmf");
     const QByteArray emf = ReadFixture("drawing.emf");
-    const qsizetype emfFirst = qsizetype(quint8(emf[4])) | qsizetype(quint8(emf[5])) << 8; // header size
+    const qsizetype emfFirst = qsizetype(quint8(emf[4])) | qsizetype(quint8(emf[5]))
+                                                               << 8; // header size
     const QByteArray emfHeader = TEmfBuilder().File(QRect(0, 0, 2540, 2540));
     const QByteArray rectangle = Le32({43, 24, 10, 10, 50, 50});
     std::vector<TBadCase> cases = {
@@ -70,11 +71,12 @@ std::vector<TBadCase> Cases()
         {"BMP 60000x60000", Patched(bmp, 18, Le32({60000, 60000})), "BMP", Fails},
         {"GIF screen 65535x65535", Patched(gif, 6, Le16({65535, 65535})), "GIF", Fails},
         {"WMF box 60000x60000 at 1 an inch",
-         Patched(wmf, 6, Le16({0, 0, 30000, 30000})) .replace(14, 2, Le16({1})), "WMF", Fails},
+         Patched(wmf, 6, Le16({0, 0, 30000, 30000})).replace(14, 2, Le16({1})), "WMF", Fails},
         {"EMF frame of a kilometre", Patched(emf, 24, Le32({0, 0, 100000000, 100000000})), "EMF",
          Fails},
         {"BMP cut in its pixels", bmp.left(bmp.size() / 2), "BMP", Loads},
-        {"JPEG cut in its pixels", jpg.left((jpg.indexOf("\xFF\xDA") + jpg.size()) / 2), "JPEG", Loads},
+        {"JPEG cut in its pixels", jpg.left((jpg.indexOf("\xFF\xDA") + jpg.size()) / 2), "JPEG",
+         Loads},
         {"GIF cut in its pixels", gif.left(gif.size() * 2 / 3), "GIF", Either},
         {"WMF cut in a record", wmf.left(wmf.size() * 2 / 3), "WMF", Loads},
         {"EMF cut in a record", emf.left(emf.size() * 2 / 3), "EMF", Loads},
@@ -83,24 +85,37 @@ std::vector<TBadCase> Cases()
         {"EMF record of size 0", Patched(emf, emfFirst + 4, Le32({0})), "EMF", Loads},
         {"EMF record past the end", Patched(emf, emfFirst + 4, Le32({0xFFFFFFF0})), "EMF", Loads},
         {"WMF of a million rectangles",
-         TWmfBuilder().File(QRect(0, 0, 100, 100), 96) .insert(40, Repeated(Le32({7}) + Le16({0x041B, 90, 90, 10, 10}), 1000000)),
+         TWmfBuilder()
+             .File(QRect(0, 0, 100, 100), 96)
+             .insert(40, Repeated(Le32({7}) + Le16({0x041B, 90, 90, 10, 10}), 1000000)),
          "WMF", Loads},
         {"EMF of a million rectangles", emfHeader.left(108) + Repeated(rectangle, 1000000), "EMF",
          Loads},
         {"WMF nesting SaveDC a hundred thousand deep",
-         TWmfBuilder().File(QRect(0, 0, 10, 10), 96).insert(40, Repeated(Le32({3}) + Le16({0x001E}), 100000)),
+         TWmfBuilder()
+             .File(QRect(0, 0, 10, 10), 96)
+             .insert(40, Repeated(Le32({3}) + Le16({0x001E}), 100000)),
          "WMF", Loads},
         {"EMF object at index 2^31-1",
-         TEmfBuilder().Add(39, Le32({0x7FFFFFFF, 0, 0, 0})).Add(37, Le32({0x7FFFFFFF})).File(QRect(0, 0, 254, 254)),
+         TEmfBuilder()
+             .Add(39, Le32({0x7FFFFFFF, 0, 0, 0}))
+             .Add(37, Le32({0x7FFFFFFF}))
+             .File(QRect(0, 0, 254, 254)),
          "EMF", Loads},
-        {"WMF polygon claiming 65535 points", TWmfBuilder().Add(0x0324, Le16({65535, 1, 2})).File(QRect(0, 0, 10, 10), 96),
-         "WMF", Loads},
+        {"WMF polygon claiming 65535 points",
+         TWmfBuilder().Add(0x0324, Le16({65535, 1, 2})).File(QRect(0, 0, 10, 10), 96), "WMF",
+         Loads},
         {"EMF text with offsets past the record",
-         TEmfBuilder().Add(84, Le32({0, 0, 0, 0, 1, 0, 0, 0, 0, 1000000, 0x7FFFFFF0, 0, 0, 0, 0, 0, 0x7FFFFFF0})).File(QRect(0, 0, 254, 254)),
+         TEmfBuilder()
+             .Add(84,
+                  Le32({0, 0, 0, 0, 1, 0, 0, 0, 0, 1000000, 0x7FFFFFF0, 0, 0, 0, 0, 0, 0x7FFFFFF0}))
+             .File(QRect(0, 0, 254, 254)),
          "EMF", Loads},
         {"EMF bitmap claiming 60000x60000",
-         TEmfBuilder().Add(81, Le32({0, 0, 10, 10, 0, 0, 0, 0, 2, 2, 80, 40, 120, 0, 0, 0x00CC0020, 10, 10}) +
-                                   Le32({40, 60000, 60000}) + Le16({1, 24}) + Le32({0, 0, 0, 0, 0, 0}))
+         TEmfBuilder()
+             .Add(81,
+                  Le32({0, 0, 10, 10, 0, 0, 0, 0, 2, 2, 80, 40, 120, 0, 0, 0x00CC0020, 10, 10}) +
+                      Le32({40, 60000, 60000}) + Le16({1, 24}) + Le32({0, 0, 0, 0, 0, 0}))
              .File(QRect(0, 0, 254, 254)),
          "EMF", Loads},
     };

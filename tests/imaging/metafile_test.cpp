@@ -12,15 +12,34 @@
 namespace {
 
 enum : int {
-    kWmfCreateBrush = 0x02FC, kWmfCreatePen = 0x02FA, kWmfCreateFont = 0x02FB,
-    kWmfSelect = 0x012D, kWmfDelete = 0x01F0, kWmfRectangle = 0x041B, kWmfEllipse = 0x0418,
-    kWmfWindowOrg = 0x020B, kWmfWindowExt = 0x020C, kWmfSaveDc = 0x001E, kWmfRestoreDc = 0x0127,
-    kWmfIntersectClip = 0x0416, kWmfTextOut = 0x0521, kWmfBkMode = 0x0102,
+    kWmfCreateBrush = 0x02FC,
+    kWmfCreatePen = 0x02FA,
+    kWmfCreateFont = 0x02FB,
+    kWmfSelect = 0x012D,
+    kWmfDelete = 0x01F0,
+    kWmfRectangle = 0x041B,
+    kWmfEllipse = 0x0418,
+    kWmfWindowOrg = 0x020B,
+    kWmfWindowExt = 0x020C,
+    kWmfSaveDc = 0x001E,
+    kWmfRestoreDc = 0x0127,
+    kWmfIntersectClip = 0x0416,
+    kWmfTextOut = 0x0521,
+    kWmfBkMode = 0x0102,
 };
 enum : quint32 {
-    kEmfWorldTransform = 35, kEmfCreateBrush = 39, kEmfSelect = 37, kEmfBeginPath = 59,
-    kEmfMoveTo = 27, kEmfLineTo = 54, kEmfCloseFigure = 61, kEmfEndPath = 60, kEmfFillPath = 62,
-    kEmfStretchDiBits = 81, kEmfCreateFont = 82, kEmfExtTextOutW = 84,
+    kEmfWorldTransform = 35,
+    kEmfCreateBrush = 39,
+    kEmfSelect = 37,
+    kEmfBeginPath = 59,
+    kEmfMoveTo = 27,
+    kEmfLineTo = 54,
+    kEmfCloseFigure = 61,
+    kEmfEndPath = 60,
+    kEmfFillPath = 62,
+    kEmfStretchDiBits = 81,
+    kEmfCreateFont = 82,
+    kEmfExtTextOutW = 84,
 };
 
 QByteArray LeFloat(std::initializer_list<float> values)
@@ -72,8 +91,10 @@ TEST(Metafile, DrawingProgramsFilesLookLikeInkscapesRenderingOfTheirDrawing)
         const char *file;
         QRect frame;
     } cases[] = {
-        {"drawing.emf", inkscapeFrame},    {"drawing.wmf", inkscapeFrame},
-        {"lo-drawing.emf", libreOfficeFrame}, {"lo-drawing.wmf", libreOfficeFrame},
+        {"drawing.emf", inkscapeFrame},
+        {"drawing.wmf", inkscapeFrame},
+        {"lo-drawing.emf", libreOfficeFrame},
+        {"lo-drawing.wmf", libreOfficeFrame},
     };
     const QImage reference(PictureFixture("drawing-ref.png"));
     for (const auto &c : cases) {
@@ -95,8 +116,12 @@ TEST(Metafile, NaturalSizeComesFromTheHeaderOrTheWindow)
         {TWmfBuilder().File(QRect(0, 0, 1440, 720), 1440), "WMF", {96, 48}},
         {TWmfBuilder().File(QRect(100, 100, 576, 288), 576), "WMF", {96, 48}},
         {TWmfBuilder().File(QRect(0, 0, 1440, 720), 0), "WMF", {96, 48}}, // no inch: twips
-        {TWmfBuilder().Add(kWmfWindowOrg, Le16({20, 10})).Add(kWmfWindowExt, Le16({-200, 300})).File(),
-         "WMF", {300, 200}},
+        {TWmfBuilder()
+             .Add(kWmfWindowOrg, Le16({20, 10}))
+             .Add(kWmfWindowExt, Le16({-200, 300}))
+             .File(),
+         "WMF",
+         {300, 200}},
         {TEmfBuilder().File(QRect(0, 0, 2540, 1270)), "EMF", {96, 48}},
     };
     for (const auto &c : cases) {
@@ -115,7 +140,7 @@ TEST(Metafile, WmfObjectsTakeTheLowestFreeSlotAndDrawWhenSelected)
                                .Add(kWmfWindowOrg, Le16({0, 0}))
                                .Add(kWmfWindowExt, Le16({100, 100}))
                                .Add(kWmfCreateBrush, WmfSolidBrush(0x0000FF)) // slot 0: red
-                               .Add(kWmfCreatePen, kWmfNullPen)                 // slot 1
+                               .Add(kWmfCreatePen, kWmfNullPen)               // slot 1
                                .Add(kWmfSelect, Le16({0}))
                                .Add(kWmfSelect, Le16({1}))
                                .Add(kWmfRectangle, Le16({50, 50, 0, 0}))
@@ -199,14 +224,14 @@ TEST(Metafile, EmfPathsFollowTheWorldTransform)
 TEST(Metafile, EmfStretchDibitsDrawsABottomUpBitmapUpright)
 {
     const QByteArray header = Le32({40, 2, 2}) + Le16({1, 24}) + Le32({0, 16, 0, 0, 0, 0});
-    const QByteArray bits = QByteArray("\xFF\x00\x00\x00\xFF\x00\0\0" // bottom: blue, green
+    const QByteArray bits = QByteArray("\xFF\x00\x00\x00\xFF\x00\0\0"  // bottom: blue, green
                                        "\x00\x00\xFF\xFF\xFF\xFF\0\0", // top: red, white
                                        16);
-    const QByteArray record = Le32({0, 0, 96, 96, 0, 0, 0, 0, 2, 2, 80, 40, 120, 16, 0,
-                                    0x00CC0020, 96, 96}) +
-                              header + bits;
-    const QImage image = Render(TEmfBuilder().Add(kEmfStretchDiBits, record).File(QRect(0, 0, 2540, 2540)),
-                                "EMF");
+    const QByteArray record =
+        Le32({0, 0, 96, 96, 0, 0, 0, 0, 2, 2, 80, 40, 120, 16, 0, 0x00CC0020, 96, 96}) + header +
+        bits;
+    const QImage image =
+        Render(TEmfBuilder().Add(kEmfStretchDiBits, record).File(QRect(0, 0, 2540, 2540)), "EMF");
     EXPECT_TRUE(Near(image.pixelColor(10, 10), Qt::red));
     EXPECT_TRUE(Near(image.pixelColor(85, 10), Qt::white));
     EXPECT_TRUE(Near(image.pixelColor(10, 85), Qt::blue));

@@ -20,8 +20,7 @@ QByteArray Le32(std::initializer_list<qint64> values)
 TWmfBuilder &TWmfBuilder::Add(int function, const QByteArray &params)
 {
     QByteArray padded = params;
-    if (padded.size() % 2)
-        padded.append('\0');
+    if (padded.size() % 2) padded.append('\0');
     fRecords += Le32({3 + padded.size() / 2}) + Le16({function}) + padded;
     return *this;
 }
@@ -30,12 +29,12 @@ QByteArray TWmfBuilder::File(const QRect &box, int inch) const
 {
     QByteArray file;
     if (box.isValid())
-        file += Le32({0x9AC6CDD7}) + Le16({0, box.left(), box.top(), box.right() + 1,
-                                           box.bottom() + 1, inch}) +
+        file += Le32({0x9AC6CDD7}) +
+                Le16({0, box.left(), box.top(), box.right() + 1, box.bottom() + 1, inch}) +
                 Le32({0}) + Le16({0});
     const QByteArray eof = Le32({3}) + Le16({0});
-    file += Le16({1, 9, 0x0300}) + Le32({(18 + fRecords.size() + eof.size()) / 2}) +
-            Le16({64}) + Le32({0}) + Le16({0});
+    file += Le16({1, 9, 0x0300}) + Le32({(18 + fRecords.size() + eof.size()) / 2}) + Le16({64}) +
+            Le32({0}) + Le16({0});
     return file + fRecords + eof;
 }
 

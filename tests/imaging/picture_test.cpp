@@ -34,10 +34,10 @@ struct TFormatCase {
 TEST(Picture, EachFormatReportsItsNameAndNaturalSize)
 {
     const TFormatCase cases[] = {
-        {"gradient.bmp", "BMP", {32, 24}},    {"photo.jpg", "JPEG", {48, 32}},
+        {"gradient.bmp", "BMP", {32, 24}},     {"photo.jpg", "JPEG", {48, 32}},
         {"progressive.jpg", "JPEG", {48, 32}}, {"grey.jpg", "JPEG", {48, 32}},
-        {"cmyk.jpg", "JPEG", {48, 32}},       {"anim.gif", "GIF", {40, 30}},
-        {"drawing.wmf", "WMF", {200, 150}},   {"drawing.emf", "EMF", {200, 150}},
+        {"cmyk.jpg", "JPEG", {48, 32}},        {"anim.gif", "GIF", {40, 30}},
+        {"drawing.wmf", "WMF", {200, 150}},    {"drawing.emf", "EMF", {200, 150}},
         {"lo-drawing.wmf", "WMF", {187, 137}}, {"lo-drawing.emf", "EMF", {187, 137}},
     };
     for (const TFormatCase &c : cases) {
@@ -57,10 +57,10 @@ TEST_F(PictureFiles, TheExtensionChoosesTheDecoderWhateverTheContent)
         const char *fixture, *name;
         bool loads;
     } cases[] = {
-        {"photo.jpg", "upper.JPG", true},   {"photo.jpg", "mixed.Jpeg", true},
-        {"photo.jpg", "photo.bmp", false},  {"photo.jpg", "photo.gif", false},
-        {"gradient.bmp", "pic.DIB", true},  {"gradient.bmp", "pic.jpg", false},
-        {"anim.gif", "anim.GIF", true},     {"anim.gif", "anim.emf", false},
+        {"photo.jpg", "upper.JPG", true},      {"photo.jpg", "mixed.Jpeg", true},
+        {"photo.jpg", "photo.bmp", false},     {"photo.jpg", "photo.gif", false},
+        {"gradient.bmp", "pic.DIB", true},     {"gradient.bmp", "pic.jpg", false},
+        {"anim.gif", "anim.GIF", true},        {"anim.gif", "anim.emf", false},
         {"drawing.emf", "drawing.wmf", false}, {"drawing.wmf", "drawing.emf", false},
         {"drawing-ref.png", "ref.png", false}, {"photo.jpg", "photo.jpe", false},
         {"photo.jpg", "photo", false},
@@ -118,8 +118,10 @@ TEST(Picture, JpegColourSpacesAllDecodeToTheirColours)
         TImagePicture picture;
         picture.Load(PictureFixture(name));
         const QImage image = picture.ToImage();
-        EXPECT_TRUE(Near(image.pixelColor(24, 0), Qt::red)) << image.pixelColor(24, 0).name().toStdString();
-        EXPECT_TRUE(Near(image.pixelColor(24, 31), Qt::blue)) << image.pixelColor(24, 31).name().toStdString();
+        EXPECT_TRUE(Near(image.pixelColor(24, 0), Qt::red))
+            << image.pixelColor(24, 0).name().toStdString();
+        EXPECT_TRUE(Near(image.pixelColor(24, 31), Qt::blue))
+            << image.pixelColor(24, 31).name().toStdString();
     }
     TImagePicture grey;
     grey.Load(PictureFixture("grey.jpg"));

@@ -21,7 +21,8 @@ inline QByteArray ReadFixture(const char *name)
 // Whether two colours differ by no more than tolerance in each channel, alpha included.
 inline bool Near(QColor a, QColor b, int tolerance = 40)
 {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance &&
            std::abs(a.alpha() - b.alpha()) <= tolerance;
 }
