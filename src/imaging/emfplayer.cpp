@@ -200,10 +200,7 @@ bool TEmfPlayer::Mapping(quint32 type, TLeReader &r)
     case kScaleViewportExt:
     case kScaleWindowExt: {
         const int xNum = r.I32(), xDenom = r.I32(), yNum = r.I32(), yDenom = r.I32();
-        if (type == kScaleWindowExt)
-            fDc.ScaleWindowExt(xNum, xDenom, yNum, yDenom);
-        else
-            fDc.ScaleViewportExt(xNum, xDenom, yNum, yDenom);
+        fDc.ScaleExt(type == kScaleWindowExt, xNum, xDenom, yNum, yDenom);
         break;
     }
     case kSetWorldTransform:

@@ -179,16 +179,15 @@ void TMetaDc::OffsetViewportOrg(QPointF by)
     fState.viewportOrg += by;
 }
 
-void TMetaDc::ScaleWindowExt(double xNum, double xDenom, double yNum, double yDenom)
+void TMetaDc::ScaleExt(bool window, double xNum, double xDenom, double yNum, double yDenom)
 {
-    SetWindowExt({fState.windowExt.width() * xNum / NonZero(xDenom),
-                  fState.windowExt.height() * yNum / NonZero(yDenom)});
-}
-
-void TMetaDc::ScaleViewportExt(double xNum, double xDenom, double yNum, double yDenom)
-{
-    SetViewportExt({fState.viewportExt.width() * xNum / NonZero(xDenom),
-                    fState.viewportExt.height() * yNum / NonZero(yDenom)});
+    const QSizeF extent = window ? fState.windowExt : fState.viewportExt;
+    const QSizeF scaled(extent.width() * xNum / NonZero(xDenom),
+                        extent.height() * yNum / NonZero(yDenom));
+    if (window)
+        SetWindowExt(scaled);
+    else
+        SetViewportExt(scaled);
 }
 
 void TMetaDc::SetWorldTransform(const QTransform &transform)

@@ -69,8 +69,8 @@ public:
     void SetViewportExt(QSizeF extent);
     void OffsetWindowOrg(QPointF by);
     void OffsetViewportOrg(QPointF by);
-    void ScaleWindowExt(double xNum, double xDenom, double yNum, double yDenom);
-    void ScaleViewportExt(double xNum, double xDenom, double yNum, double yDenom);
+    // Scales the window's extent (or the viewport's) by xNum / xDenom and yNum / yDenom.
+    void ScaleExt(bool window, double xNum, double xDenom, double yNum, double yDenom);
     void SetWorldTransform(const QTransform &transform);
     void ModifyWorldTransform(const QTransform &transform, int mode);
 

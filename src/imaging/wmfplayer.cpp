@@ -194,10 +194,7 @@ bool TWmfPlayer::Mapping(quint16 function, TLeReader &r)
     case kScaleWindowExt:
     case kScaleViewportExt: {
         const int yDenom = r.I16(), yNum = r.I16(), xDenom = r.I16(), xNum = r.I16();
-        if (function == kScaleWindowExt)
-            fDc.ScaleWindowExt(xNum, xDenom, yNum, yDenom);
-        else
-            fDc.ScaleViewportExt(xNum, xDenom, yNum, yDenom);
+        fDc.ScaleExt(function == kScaleWindowExt, xNum, xDenom, yNum, yDenom);
         break;
     }
     default:
