@@ -15,3 +15,4 @@ run bench-decoder
 run bench-folderscan
 run bench-htmlview
 run bench-richtext
+run bench-imaging

@@ -1,17 +1,22 @@
 #include "cli/commands.h"
 
 #include "cli/clierror.h"
+#include "cli/jsonwriter.h"
 #include "cli/listinput.h"
 #include "cli/listjson.h"
+#include "imaging/picture.h"
 #include "library/expandedsong.h"
 #include "library/folderscan.h"
 #include "library/id3v1.h"
 #include "library/m3u.h"
 #include "library/playlistfile.h"
+#include "platform/atomicfile.h"
 #include "platform/filefinder.h"
 #include "richtext/documenttext.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 
 namespace {
 
@@ -105,4 +110,26 @@ QByteArray TextCommand(const QString &file)
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1); // the line end every output gets
     return text.toUtf8();
+}
+
+QByteArray PictureCommand(const QString &file, const QString &out, QSize size)
+{
+    RequireReadableFile(file);
+    TImagePicture picture;
+    picture.Load(file);
+    const QImage image = picture.ToImage(size);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        throw ECliError(QStringLiteral("Не удается записать PNG: ") + writer.errorString());
+    WriteFileAtomically(out, png);
+    JsonWriter json;
+    json.BeginObject()
+        .Key("format").Value(picture.FormatName())
+        .Key("width").Value(static_cast<long long>(picture.NaturalSize().width()))
+        .Key("height").Value(static_cast<long long>(picture.NaturalSize().height()))
+        .EndObject();
+    return json.Text();
 }

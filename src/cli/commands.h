@@ -3,6 +3,7 @@
 // none) and raises ECliError or EIOError on bad input or a failed write. Paths are absolute.
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 struct TFolderScanInput;
@@ -22,3 +23,7 @@ void ScanCommand(const TFolderScanInput &input, const QString &out);
 // The document's text as the text pages read it (RTF or plain text), UTF-8: a line for each
 // paragraph, table rows on one line with a tab between cells.
 QByteArray TextCommand(const QString &file);
+// Renders a picture file through the picture component at its natural size, or stretched to
+// size when that is given, into a PNG file out (written atomically); returns
+// {"format":...,"width":...,"height":...} with the natural size.
+QByteArray PictureCommand(const QString &file, const QString &out, QSize size);

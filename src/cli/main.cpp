@@ -1,8 +1,7 @@
 // lorvanta-list: the core's list operations for scripts and tests.
 //   dump [--summary] FILE | convert IN OUT | pack IN OUT.m3u [--artist T] [--album T] | tags FILE
 //   | scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] [--histories DIR]
-//     [--artist T] [--album T]
-//   | text FILE
+//     [--artist T] [--album T] | text FILE | picture FILE OUT.png [--size WxH]
 // Exit status 0 on success; 1 with one line on standard error for bad input.
 
 #include "cli/clierror.h"
@@ -11,17 +10,22 @@
 #include "library/folderscan.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <optional>
 
 namespace {
 
 const char kUsage[] = "Использование: lorvanta-list dump [--summary] FILE | convert IN OUT | "
                       "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE | "
                       "scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] "
-                      "[--histories DIR] [--artist TEMPLATE] [--album TEMPLATE] | text FILE";
+                      "[--histories DIR] [--artist TEMPLATE] [--album TEMPLATE] | text FILE | "
+                      "picture FILE OUT.png [--size WxH]";
 
 // The command's words after its name: the flag, the options with their values, and the
 // positional arguments.
@@ -49,6 +53,7 @@ const QString kTexts = QStringLiteral("--texts");
 const QString kReviews = QStringLiteral("--reviews");
 const QString kHistories = QStringLiteral("--histories");
 const QString kSummary = QStringLiteral("--summary");
+const QString kSize = QStringLiteral("--size");
 
 [[noreturn]] void UsageError()
 {
@@ -130,6 +135,29 @@ QByteArray Scan(const QStringList &words)
     return {};
 }
 
+// "WxH" as a size of positive width and height; an empty text is the empty size.
+QSize ParseSize(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,6})x([0-9]{1,6})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    const QSize size = match.hasMatch()
+                           ? QSize(match.captured(1).toInt(), match.captured(2).toInt())
+                           : QSize();
+    if (size.isEmpty())
+        throw ECliError(QStringLiteral("Неверный размер (нужно ШИРИНАxВЫСОТА): ") + text);
+    return size;
+}
+
+QByteArray Picture(const QStringList &words)
+{
+    const TArgs args = ParseArgs(words, {kSize}, 2);
+    const QSize size = ParseSize(args.Value(kSize));
+    return PictureCommand(AbsoluteArgPath(args.positional[0]),
+                          AbsoluteArgPath(args.positional[1]), size);
+}
+
 // Runs the command; returns the text for standard output.
 QByteArray Run(const QString &command, const QStringList &words)
 {
@@ -143,6 +171,8 @@ QByteArray Run(const QString &command, const QStringList &words)
         return Text(words);
     if (command == QLatin1String("scan"))
         return Scan(words);
+    if (command == QLatin1String("picture"))
+        return Picture(words);
     UsageError();
 }
 
@@ -161,6 +191,16 @@ int main(int argc, char **argv)
     if (argc < 2) {
         PrintError(kUsage);
         return 1;
+    }
+    // Pictures need a GUI application for fonts (text in metafiles); a command-line program
+    // draws offscreen, display or not.
+    std::optional<QGuiApplication> gui;
+    if (std::strcmp(argv[1], "picture") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's own notes (no runtime folder, font fallbacks) would break the one-line rule.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        gui.emplace(argc, argv);
     }
     QStringList words;
     for (int i = 2; i < argc; ++i)

@@ -1,0 +1,7 @@
+// JPEG through libjpeg-turbo (header, DCT-scaled and whole decodes), on arbitrary bytes.
+#include "picturefuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return FuzzPicture(data, size, "JPEG");
+}

@@ -1,0 +1,7 @@
+// WMF records played by our renderer, on arbitrary bytes.
+#include "picturefuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return FuzzPicture(data, size, "WMF");
+}
