@@ -1,7 +1,7 @@
 // The own list at scale: a generated list of 100,000 songs read by `lorvanta-list dump --summary`
 // as a separate process (wall time and peak resident memory, best of several runs), and read,
 // flattened and written back in this process through the core (each step timed on its own).
-// Targets: read under 300 ms, write under 300 ms, under 100 MB resident.
+// Targets: dump --summary under 250 ms, read under 300 ms, write under 300 ms, under 100 MB resident.
 
 #include "biglist.h"
 #include "library/expandedsong.h"
@@ -97,7 +97,7 @@ bool BenchChild(const QString &list, const QString &dir)
     }
     const QByteArray summary = ReadAll(QString::fromStdString(out));
     std::printf("lists: lorvanta-list dump --summary: best %.0f ms wall (%.0f ms CPU) of %d runs "
-                "(target < 300 ms), peak resident %.1f MB (target < 100 MB)\n",
+                "(target < 250 ms), peak resident %.1f MB (target < 100 MB)\n",
                 best, bestCpu, kRuns, double(peak) / 1024);
     std::printf("lists: summary %s\n", summary.constData());
     return summary == R"({"artists":1000,"albums":10000,"songs":100000})";

@@ -54,25 +54,20 @@ void WriteList(const QString &out, const TArtistColl &artists, const TDiscPaths 
 
 QByteArray DumpCommand(const QString &file)
 {
-    TLoadedList list;
-    LoadList(file, list);
-    return ListJson(list);
+    return ListJson(LoadCommandList(file));
 }
 
 QByteArray SummaryCommand(const QString &file)
 {
-    TLoadedList list;
-    LoadList(file, list);
-    TExpandedSongColl playList;
-    FlattenPlayList(list.artists, playList);
-    return SummaryJson(list.artists, playList);
+    TLoadedList &list = LoadCommandList(file);
+    FlattenPlayList(list.artists, list.playList);
+    return SummaryJson(list.artists, list.playList);
 }
 
 void ConvertCommand(const QString &in, const QString &out)
 {
     RequireListName(out);
-    TLoadedList list;
-    LoadList(in, list);
+    const TLoadedList &list = LoadCommandList(in);
     WriteList(out, list.artists, list.paths);
 }
 
@@ -81,9 +76,7 @@ void PackCommand(const QString &in, const QString &out, const QString &artistTem
 {
     if (!HasSuffix(out, "m3u"))
         throw ECliError(QStringLiteral("Имя пакета должно оканчиваться на .m3u: ") + out);
-    TLoadedList list;
-    LoadList(in, list);
-    SaveM3UPack(out, list.artists, artistTemplate, albumTemplate);
+    SaveM3UPack(out, LoadCommandList(in).artists, artistTemplate, albumTemplate);
 }
 
 QByteArray TagsCommand(const QString &file)

@@ -34,9 +34,10 @@ TListType ListKindOf(const QString &path)
     return TListType(type);
 }
 
-void LoadList(const QString &path, TLoadedList &list)
+TLoadedList &LoadCommandList(const QString &path)
 {
     RequireReadableFile(path);
+    auto &list = *new TLoadedList; // left to the end of the process, on purpose
     list.type = ListKindOf(path);
     bool loaded = false;
     switch (list.type) {
@@ -47,6 +48,7 @@ void LoadList(const QString &path, TLoadedList &list)
     }
     if (!loaded)
         throw ECliError(QStringLiteral("Не удается прочитать файл: ") + path);
+    return list;
 }
 
 const char *ListKindName(TListType type)
