@@ -99,9 +99,13 @@ void ScanPictureFolder(const QString &folder, bool descend, QStringList &photos,
 void ReadPictureFolderFile(const QString &picPathsFile, QStringList &folders)
 {
     QFile file(picPathsFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QString text = DecodeListText(file.readAll());
+    if (file.open(QIODevice::ReadOnly))
+        AddPictureFolders(file.readAll(), picPathsFile, folders);
+}
+
+void AddPictureFolders(QByteArrayView bytes, const QString &picPathsFile, QStringList &folders)
+{
+    const QString text = DecodeListText(bytes);
     const TListPaths paths(QFileInfo(picPathsFile).absoluteFilePath());
     for (TLineCursor<QStringView> line(text); !line.AtEnd(); line.Next()) {
         if (line.Line().trimmed().isEmpty())

@@ -27,6 +27,8 @@ void ScanPictureFolder(const QString &folder, bool descend, QStringList &photos,
 // in the list (without regard to letter case) is not added again; empty lines name no folder.
 // A file that cannot be read adds nothing.
 void ReadPictureFolderFile(const QString &picPathsFile, QStringList &folders);
+// The same for the file's bytes (Windows-1251 unless UTF-8, as lists are).
+void AddPictureFolders(QByteArrayView bytes, const QString &picPathsFile, QStringList &folders);
 
 // ReadPictureFolderFile on the PicPaths file of every artist, in list order, whose file exists
 // (found without regard to letter case).
