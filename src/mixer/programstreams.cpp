@@ -3,6 +3,7 @@
 #include "mixer/pulseloop.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <cmath>
 #include <pulse/volume.h>
 
@@ -61,8 +62,12 @@ void TProgramStreams::StateChanged(pa_context *context, void *self)
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
         streams->fFailed = true;
-        if (streams->fListed && streams->OnLost)
-            streams->OnLost();
+        // Whoever learns of the loss frees us: not while the loop is dispatching.
+        if (streams->fListed)
+            QTimer::singleShot(0, streams->fLoop.get(), [streams] {
+                if (streams->OnLost)
+                    streams->OnLost();
+            });
         break;
     default:
         break;
