@@ -16,3 +16,5 @@ run bench-folderscan
 run bench-htmlview
 run bench-richtext
 run bench-imaging
+run bench-mediaplayer
+run bench-mixer
