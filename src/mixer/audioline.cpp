@@ -19,8 +19,11 @@ TMMAudioLine::~TMMAudioLine() = default;
 
 void TMMAudioLine::Resolve()
 {
-    fBackend = fDevice->Element(fType == TMMLineType::Speakers ? QStringLiteral("Master")
-                                                               : QStringLiteral("PCM"));
+    auto element = fDevice->Element(fType == TMMLineType::Speakers ? QStringLiteral("Master")
+                                                                   : QStringLiteral("PCM"));
+    if (!element && fBackend && !fFromDevice)
+        return; // the sound server's streams serve on; the mixer that opened adds nothing
+    fBackend = std::move(element);
     fFromDevice = fBackend != nullptr;
     if (!fBackend && fType == TMMLineType::WaveOut)
         fBackend = TProgramStreams::Connect();

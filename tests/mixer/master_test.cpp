@@ -1,36 +1,14 @@
 // The speakers line on the sound server's null sink, seen by ALSA as "Master": what the block
 // writes reaches the mixer, what others change shows in the block at once.
-#include "mixer/audioline.h"
-#include "mixer/mixerblock.h"
 #include "mixer/mixerblockslider.h"
-#include "mixer/mixercontrol.h"
-#include "mixer/mixerdevice.h"
-#include "pulsesink.h"
-#include "soundserver.h"
+#include "serverline.h"
 #include "spin.h"
 
 #include <QCheckBox>
-#include <gtest/gtest.h>
 
 namespace {
 
-class MasterLine : public testing::Test {
-protected:
-    static void SetUpTestSuite() { TestSoundServer(); }
-    void SetUp() override
-    {
-        if (!TestSoundServer().running())
-            GTEST_SKIP() << "no PulseAudio daemon";
-        RunCommand(QStringLiteral("amixer -q set Master 100% unmute"));
-        ASSERT_TRUE(device.Open());
-        block.SetLine(&line);
-        block.SetControl(&control);
-    }
-    TMMMixerDevice device;
-    TMMAudioLine line{&device, TMMLineType::Speakers};
-    TMMMixerControl control{&line};
-    TMMMixerBlock block;
-};
+using MasterLine = TServerLine<TMMLineType::Speakers>;
 
 TEST_F(MasterLine, IsTheMasterElement)
 {

@@ -1,43 +1,20 @@
 // The wave-output line where the mixer has no "PCM": this program's own streams on the sound
 // server, which follow it, and whose changes made elsewhere become the line's.
-#include "mixer/audioline.h"
-#include "mixer/mixerblock.h"
 #include "mixer/mixerblockslider.h"
-#include "mixer/mixercontrol.h"
-#include "mixer/mixerdevice.h"
-#include "pulsesink.h"
-#include "soundserver.h"
+#include "serverline.h"
 #include "spin.h"
 #include "views/mediaplayer.h"
 
 #include <QCheckBox>
-#include <gtest/gtest.h>
 
 namespace {
 
-class WaveLine : public testing::Test {
-protected:
-    static void SetUpTestSuite() { TestSoundServer(); }
-    void SetUp() override
-    {
-        if (!TestSoundServer().running())
-            GTEST_SKIP() << "no PulseAudio daemon";
-        RunCommand(QStringLiteral("amixer -q set Master 100% unmute"));
-        device.Open();
-        block.SetLine(&wave);
-        block.SetControl(&waveCtrl);
-    }
-    TMMMixerDevice device;
-    TMMAudioLine master{&device, TMMLineType::Speakers};
-    TMMAudioLine wave{&device, TMMLineType::WaveOut};
-    TMMMixerControl waveCtrl{&wave};
-    TMMMixerBlock block;
-};
+using WaveLine = TServerLine<TMMLineType::WaveOut>;
 
 TEST_F(WaveLine, StandsOnTheProgramsStreams)
 {
-    ASSERT_TRUE(wave.Available());
-    EXPECT_EQ(wave.Name(), QStringLiteral("Звук программы"));
+    ASSERT_TRUE(line.Available());
+    EXPECT_EQ(line.Name(), QStringLiteral("Звук программы"));
     EXPECT_TRUE(block.isEnabled());
 }
 
@@ -72,12 +49,8 @@ TEST_F(WaveLine, LostServerDisablesTheBlock)
 {
     TestSoundServer().stop();
     EXPECT_TRUE(SpinUntil([&] { return !block.isEnabled(); }, 3000));
-    EXPECT_FALSE(wave.Available());
+    EXPECT_FALSE(line.Available());
 }
-
-} // namespace
-
-namespace {
 
 // A clip plays with sound, on a stream of this program that follows the wave line.
 TEST_F(WaveLine, ClipSoundFollowsTheLine)
