@@ -96,8 +96,7 @@ double GstPlayCpu(const QString &file)
         QStringLiteral("gst-play-1.0 -q --no-interactive --videosink='fakesink sync=true' "
                        "'%1' > /dev/null 2>&1")
             .arg(file);
-    if (std::system(command.toLocal8Bit().constData()) != 0)
-        return -1;
+    if (std::system(command.toLocal8Bit().constData()) != 0) return -1;
     return 100 * (CpuSeconds(RUSAGE_CHILDREN) - before) / (double(clock.elapsed()) / 1000);
 }
 

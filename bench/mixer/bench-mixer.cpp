@@ -16,8 +16,8 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
-#include <alsa/asoundlib.h>
 #include <algorithm>
+#include <alsa/asoundlib.h>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -33,14 +33,12 @@ qint64 TimeUntilShown(TMMMixerControl &control, TMMMixerBlock &block, int percen
     QElapsedTimer clock;
     // The block shows the control's changes before this hears of them.
     const auto shown = QObject::connect(&control, &TMMMixerControl::Changed, &loop, [&] {
-        if (block.VolumeSlider()->value() == percent)
-            loop.quit();
+        if (block.VolumeSlider()->value() == percent) loop.quit();
     });
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     clock.start();
     change();
-    if (block.VolumeSlider()->value() != percent)
-        loop.exec();
+    if (block.VolumeSlider()->value() != percent) loop.exec();
     QObject::disconnect(shown);
     return clock.elapsed();
 }
@@ -88,8 +86,7 @@ int main(int argc, char **argv)
     snd_mixer_t *other = nullptr;
     snd_mixer_elem_t *otherMaster = OtherMaster(other);
     long min = 0, max = 0;
-    if (otherMaster)
-        snd_mixer_selem_get_playback_volume_range(otherMaster, &min, &max);
+    if (otherMaster) snd_mixer_selem_get_playback_volume_range(otherMaster, &min, &max);
     for (int i = 0; i < 20; ++i) {
         const int percent = 30 + (i % 2) * 40 + i;
         amixer.push_back(TimeUntilShown(control, block, percent, [percent] {
@@ -97,17 +94,14 @@ int main(int argc, char **argv)
                                     {QStringLiteral("-q"), QStringLiteral("set"),
                                      QStringLiteral("Master"), QStringLiteral("%1%").arg(percent)});
         }));
-        if (!otherMaster)
-            continue;
+        if (!otherMaster) continue;
         handle.push_back(TimeUntilShown(control, block, percent + 1, [&] {
             snd_mixer_selem_set_playback_volume_all(otherMaster,
                                                     min + (max - min) * (percent + 1) / 100);
         }));
     }
     Report("`amixer set Master`", amixer);
-    if (!handle.empty())
-        Report("another mixer handle's change of \"Master\"", handle);
-    if (other)
-        snd_mixer_close(other);
+    if (!handle.empty()) Report("another mixer handle's change of \"Master\"", handle);
+    if (other) snd_mixer_close(other);
     return 0;
 }

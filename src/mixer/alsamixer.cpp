@@ -70,8 +70,7 @@ void TAlsaElement::SetLevels(const TChannelLevels &levels)
     }
     for (int i = 0; i <= SND_MIXER_SCHN_LAST; ++i) {
         const auto channel = snd_mixer_selem_channel_id_t(i);
-        if (!snd_mixer_selem_has_playback_channel(fElement, channel))
-            continue;
+        if (!snd_mixer_selem_has_playback_channel(fElement, channel)) continue;
         const double level = IsLeft(channel)    ? levels.Left
                              : IsRight(channel) ? levels.Right
                                                 : VolumeOf(levels);
@@ -95,8 +94,7 @@ int TAlsaElement::Event(snd_mixer_elem_t *element, unsigned int mask)
 {
     auto *self = static_cast<TAlsaElement *>(snd_mixer_elem_get_callback_private(element));
     const auto report = mask == SND_CTL_EVENT_MASK_REMOVE ? self->OnLost : self->OnChanged;
-    if (report)
-        report();
+    if (report) report();
     return 0;
 }
 
@@ -105,8 +103,7 @@ int TAlsaElement::Event(snd_mixer_elem_t *element, unsigned int mask)
 std::unique_ptr<TAlsaMixer> TAlsaMixer::OpenDefault()
 {
     snd_mixer_t *mixer = nullptr;
-    if (snd_mixer_open(&mixer, 0) < 0)
-        return nullptr;
+    if (snd_mixer_open(&mixer, 0) < 0) return nullptr;
     if (snd_mixer_attach(mixer, "default") < 0 ||
         snd_mixer_selem_register(mixer, nullptr, nullptr) < 0 || snd_mixer_load(mixer) < 0) {
         snd_mixer_close(mixer);
@@ -130,8 +127,8 @@ void TAlsaMixer::Watch()
     std::vector<pollfd> descriptors(std::max(0, snd_mixer_poll_descriptors_count(fMixer)));
     const int count = snd_mixer_poll_descriptors(fMixer, descriptors.data(), descriptors.size());
     for (int i = 0; i < count; ++i) {
-        const auto type = descriptors[i].events & POLLOUT ? QSocketNotifier::Write
-                                                          : QSocketNotifier::Read;
+        const auto type =
+            descriptors[i].events & POLLOUT ? QSocketNotifier::Write : QSocketNotifier::Read;
         auto notifier = std::make_unique<QSocketNotifier>(descriptors[i].fd, type);
         connect(notifier.get(), &QSocketNotifier::activated, this, &TAlsaMixer::HandleEvents);
         fNotifiers.push_back(std::move(notifier));
@@ -140,11 +137,9 @@ void TAlsaMixer::Watch()
 
 void TAlsaMixer::HandleEvents()
 {
-    if (snd_mixer_handle_events(fMixer) >= 0)
-        return;
+    if (snd_mixer_handle_events(fMixer) >= 0) return;
     fNotifiers.clear(); // a failed mixer stays readable: stop listening before anything else
-    if (OnLost)
-        OnLost();
+    if (OnLost) OnLost();
 }
 
 std::unique_ptr<TLineBackend> TAlsaMixer::Element(const QString &name)
@@ -153,7 +148,6 @@ std::unique_ptr<TLineBackend> TAlsaMixer::Element(const QString &name)
     snd_mixer_selem_id_alloca(&id);
     snd_mixer_selem_id_set_name(id, name.toUtf8().constData());
     snd_mixer_elem_t *element = snd_mixer_find_selem(fMixer, id);
-    if (!element || !snd_mixer_selem_has_playback_volume(element))
-        return nullptr;
+    if (!element || !snd_mixer_selem_has_playback_volume(element)) return nullptr;
     return std::make_unique<TAlsaElement>(element);
 }

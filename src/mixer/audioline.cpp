@@ -9,8 +9,7 @@ TMMAudioLine::TMMAudioLine(TMMMixerDevice *device, TMMLineType type, QObject *pa
 {
     connect(device, &TMMMixerDevice::Opened, this, &TMMAudioLine::Resolve);
     connect(device, &TMMMixerDevice::Closing, this, [this] {
-        if (fFromDevice)
-            Drop();
+        if (fFromDevice) Drop();
     });
     Resolve();
 }
@@ -25,8 +24,7 @@ void TMMAudioLine::Resolve()
         return; // the sound server's streams serve on; the mixer that opened adds nothing
     fBackend = std::move(element);
     fFromDevice = fBackend != nullptr;
-    if (!fBackend && fType == TMMLineType::WaveOut)
-        fBackend = TProgramStreams::Connect();
+    if (!fBackend && fType == TMMLineType::WaveOut) fBackend = TProgramStreams::Connect();
     if (fBackend) {
         fBackend->OnChanged = [this] { emit Changed(); };
         fBackend->OnLost = [this] { Drop(); };
@@ -36,8 +34,7 @@ void TMMAudioLine::Resolve()
 
 void TMMAudioLine::Drop()
 {
-    if (!fBackend)
-        return;
+    if (!fBackend) return;
     fBackend.reset();
     emit Changed();
 }
@@ -49,12 +46,10 @@ QString TMMAudioLine::Name() const
 
 QString TMMAudioLine::Problem() const
 {
-    if (fBackend)
-        return QString();
+    if (fBackend) return QString();
     if (!fDevice->IsOpen() && fType == TMMLineType::Speakers)
         return QStringLiteral("Микшер не найден");
-    if (fType == TMMLineType::Speakers)
-        return QStringLiteral("В микшере нет линии «Master»");
+    if (fType == TMMLineType::Speakers) return QStringLiteral("В микшере нет линии «Master»");
     return QStringLiteral("Нет ни линии «PCM» в микшере, ни звукового сервера");
 }
 
@@ -65,8 +60,7 @@ TChannelLevels TMMAudioLine::Levels() const
 
 void TMMAudioLine::SetLevels(const TChannelLevels &levels)
 {
-    if (fBackend)
-        fBackend->SetLevels(levels);
+    if (fBackend) fBackend->SetLevels(levels);
 }
 
 bool TMMAudioLine::Stereo() const
@@ -86,6 +80,5 @@ bool TMMAudioLine::Mute() const
 
 void TMMAudioLine::SetMute(bool mute)
 {
-    if (fBackend)
-        fBackend->SetMute(mute);
+    if (fBackend) fBackend->SetMute(mute);
 }

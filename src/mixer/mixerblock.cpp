@@ -26,46 +26,37 @@ TMMMixerBlock::TMMMixerBlock(QWidget *parent)
     layout->addWidget(fVolume, 1, Qt::AlignHCenter);
     layout->addWidget(fMute, 0, Qt::AlignHCenter);
     connect(fBalance, &QSlider::valueChanged, this, [this](int value) {
-        if (fControl)
-            fControl->SetBalance(value);
+        if (fControl) fControl->SetBalance(value);
     });
     connect(fVolume, &QSlider::valueChanged, this, [this](int value) {
-        if (fControl)
-            fControl->SetVolume(value);
+        if (fControl) fControl->SetVolume(value);
     });
     connect(fMute, &QCheckBox::toggled, this, [this](bool on) {
-        if (fLine)
-            fLine->SetMute(on);
+        if (fLine) fLine->SetMute(on);
     });
     ShowValues();
 }
 
 void TMMMixerBlock::SetLine(TMMAudioLine *line)
 {
-    if (fLine)
-        disconnect(fLine, nullptr, this, nullptr);
+    if (fLine) disconnect(fLine, nullptr, this, nullptr);
     fLine = line;
-    if (line)
-        connect(line, &TMMAudioLine::Changed, this, &TMMMixerBlock::ShowValues);
+    if (line) connect(line, &TMMAudioLine::Changed, this, &TMMMixerBlock::ShowValues);
     ShowValues();
 }
 
 void TMMMixerBlock::SetControl(TMMMixerControl *control)
 {
-    if (fControl)
-        disconnect(fControl, nullptr, this, nullptr);
+    if (fControl) disconnect(fControl, nullptr, this, nullptr);
     fControl = control;
-    if (control)
-        connect(control, &TMMMixerControl::Changed, this, &TMMMixerBlock::ShowValues);
+    if (control) connect(control, &TMMMixerControl::Changed, this, &TMMMixerBlock::ShowValues);
     ShowValues();
 }
 
 void TMMMixerBlock::ShowValues()
 {
-    if (!fLine || !fControl)
-        return ShowUnavailable(QStringLiteral("Микшер не найден"));
-    if (!fLine->Available())
-        return ShowUnavailable(fLine->Problem());
+    if (!fLine || !fControl) return ShowUnavailable(QStringLiteral("Микшер не найден"));
+    if (!fLine->Available()) return ShowUnavailable(fLine->Problem());
     const QSignalBlocker blockBalance(fBalance), blockVolume(fVolume), blockMute(fMute);
     setEnabled(true);
     setToolTip(QString());

@@ -8,8 +8,7 @@ TMMMixerBlockSlider::TMMMixerBlockSlider(Qt::Orientation orientation, int tickCo
                                          int longTickEvery, QWidget *parent)
     : QSlider(orientation, parent), fTickCount(std::max(tickCount, 2)),
       fLongTickEvery(std::max(longTickEvery, 1))
-{
-}
+{}
 
 int TMMMixerBlockSlider::TickOffset(int tick) const
 {
@@ -34,14 +33,14 @@ void TMMMixerBlockSlider::paintEvent(QPaintEvent *)
     option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
     QPainter painter(this);
     style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
-    DrawScale(painter, style()->subControlRect(QStyle::CC_Slider, &option,
-                                               QStyle::SC_SliderGroove, this));
+    DrawScale(painter,
+              style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this));
 }
 
 void TMMMixerBlockSlider::DrawScale(QPainter &painter, const QRect &groove)
 {
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const bool horizontal = orientation() == Qt::Horizontal;
     const bool before = tickPosition() & TicksAbove; // above, or left of a vertical slider
     const bool after = tickPosition() & TicksBelow;
@@ -49,8 +48,7 @@ void TMMMixerBlockSlider::DrawScale(QPainter &painter, const QRect &groove)
         const int along = TickOffset(tick);
         const int length = IsLongTick(tick) ? LongTick : ShortTick;
         if (horizontal) {
-            if (before)
-                painter.drawLine(along, groove.top() - 2, along, groove.top() - 1 - length);
+            if (before) painter.drawLine(along, groove.top() - 2, along, groove.top() - 1 - length);
             if (after)
                 painter.drawLine(along, groove.bottom() + 2, along, groove.bottom() + 1 + length);
         } else {

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-TMMMixerControl::TMMMixerControl(TMMAudioLine *line, QObject *parent)
-    : QObject(parent), fLine(line)
+TMMMixerControl::TMMMixerControl(TMMAudioLine *line, QObject *parent) : QObject(parent), fLine(line)
 {
     connect(line, &TMMAudioLine::Changed, this, [this] {
         Remember();

@@ -13,8 +13,7 @@ bool TMMMixerDevice::Open()
 {
     Close();
     fAlsa = TAlsaMixer::OpenDefault();
-    if (!fAlsa)
-        return false;
+    if (!fAlsa) return false;
     fAlsa->OnLost = [this] { Lost(); };
     emit Opened();
     return true;
@@ -22,8 +21,7 @@ bool TMMMixerDevice::Open()
 
 void TMMMixerDevice::Close()
 {
-    if (!fAlsa)
-        return;
+    if (!fAlsa) return;
     emit Closing();
     fAlsa.reset();
 }

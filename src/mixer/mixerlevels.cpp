@@ -10,10 +10,8 @@ double VolumeOf(const TChannelLevels &levels)
 double BalanceOf(const TChannelLevels &levels, double fallback)
 {
     const double volume = VolumeOf(levels);
-    if (volume <= 0)
-        return fallback;
-    if (levels.Left >= levels.Right)
-        return -(1 - levels.Right / volume);
+    if (volume <= 0) return fallback;
+    if (levels.Left >= levels.Right) return -(1 - levels.Right / volume);
     return 1 - levels.Left / volume;
 }
 

@@ -31,8 +31,7 @@ TProgramStreams::~TProgramStreams()
 std::unique_ptr<TLineBackend> TProgramStreams::Connect()
 {
     std::unique_ptr<TProgramStreams> streams(new TProgramStreams);
-    if (!streams->Start())
-        return nullptr;
+    if (!streams->Start()) return nullptr;
     return streams;
 }
 
@@ -40,11 +39,9 @@ bool TProgramStreams::Start()
 {
     const QByteArray name = QCoreApplication::applicationName().toUtf8() + " mixer";
     fContext = pa_context_new(fLoop->Api(), name.constData());
-    if (!fContext)
-        return false;
+    if (!fContext) return false;
     pa_context_set_state_callback(fContext, &TProgramStreams::StateChanged, this);
-    if (pa_context_connect(fContext, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-        return false;
+    if (pa_context_connect(fContext, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) return false;
     return fLoop->RunUntil([this] { return fListed || fFailed; }, ConnectLimitMs) && !fFailed;
 }
 
@@ -65,8 +62,7 @@ void TProgramStreams::StateChanged(pa_context *context, void *self)
         // Whoever learns of the loss frees us: not while the loop is dispatching.
         if (streams->fListed)
             QTimer::singleShot(0, streams->fLoop.get(), [streams] {
-                if (streams->OnLost)
-                    streams->OnLost();
+                if (streams->OnLost) streams->OnLost();
             });
         break;
     default:
@@ -74,8 +70,8 @@ void TProgramStreams::StateChanged(pa_context *context, void *self)
     }
 }
 
-void TProgramStreams::Event(pa_context *context, pa_subscription_event_type_t type,
-                            uint32_t index, void *self)
+void TProgramStreams::Event(pa_context *context, pa_subscription_event_type_t type, uint32_t index,
+                            void *self)
 {
     auto *streams = static_cast<TProgramStreams *>(self);
     if ((type & PA_SUBSCRIPTION_EVENT_TYPE_MASK) == PA_SUBSCRIPTION_EVENT_REMOVE) {
@@ -86,8 +82,7 @@ void TProgramStreams::Event(pa_context *context, pa_subscription_event_type_t ty
         pa_context_get_sink_input_info(context, index, &TProgramStreams::StreamInfo, self));
 }
 
-void TProgramStreams::StreamInfo(pa_context *, const pa_sink_input_info *info, int eol,
-                                 void *self)
+void TProgramStreams::StreamInfo(pa_context *, const pa_sink_input_info *info, int eol, void *self)
 {
     auto *streams = static_cast<TProgramStreams *>(self);
     if (eol) {
@@ -131,8 +126,7 @@ void TProgramStreams::Adopt(const pa_sink_input_info &info)
     fLevels = LevelsFor(Fraction(pa_cvolume_max(&info.volume)), balance);
     fMute = info.mute;
     fKnown = true;
-    if (OnChanged)
-        OnChanged();
+    if (OnChanged) OnChanged();
 }
 
 void TProgramStreams::Apply(uint32_t index)
@@ -166,8 +160,7 @@ void TProgramStreams::SetLevels(const TChannelLevels &levels)
     fLevels = levels;
     fKnown = true;
     ApplyAll();
-    if (OnChanged)
-        OnChanged();
+    if (OnChanged) OnChanged();
 }
 
 void TProgramStreams::SetMute(bool mute)
@@ -175,8 +168,7 @@ void TProgramStreams::SetMute(bool mute)
     fMute = mute;
     fKnown = true;
     ApplyAll();
-    if (OnChanged)
-        OnChanged();
+    if (OnChanged) OnChanged();
 }
 
 QString TProgramStreams::Name() const

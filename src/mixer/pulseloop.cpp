@@ -61,8 +61,7 @@ int TPulseLoop::Watch(pollfd *descriptors, unsigned long count, int timeout)
 
 void TPulseLoop::Iterate()
 {
-    if (fIterating)
-        return;
+    if (fIterating) return;
     fIterating = true;
     if (pa_mainloop_prepare(fLoop, -1) >= 0 && pa_mainloop_poll(fLoop) >= 0)
         pa_mainloop_dispatch(fLoop);
@@ -75,8 +74,7 @@ bool TPulseLoop::RunUntil(const std::function<bool()> &done, int limitMs)
     clock.start();
     while (!done()) {
         const qint64 left = limitMs - clock.elapsed();
-        if (left <= 0)
-            return false;
+        if (left <= 0) return false;
         fBlockingMs = int(left);
         Iterate();
         fBlockingMs = -1;

@@ -30,7 +30,7 @@ private:
 
     pa_mainloop *fLoop;
     std::vector<QSocketNotifier *> fNotifiers; // children
-    std::vector<pollfd> fWatched; // what the notifiers watch
+    std::vector<pollfd> fWatched;              // what the notifiers watch
     QTimer fTimer;
     int fBlockingMs = -1; // >= 0 while RunUntil drives the loop: how long one poll may wait
     bool fIterating = false;

@@ -8,14 +8,14 @@
 
 enum TMCIErrorCode : int {
     mciNoError = 0,
-    mciErrDeviceNotOpen = 257,     // a setting asked of a closed device
-    mciErrMissingPlugin = 266,     // a GStreamer module the file needs is not installed
-    mciErrFileNotFound = 275,      // no such file, or it cannot be read
-    mciErrNotReady = 276,          // the file did not load in time
-    mciErrInternal = 277,          // the media framework failed for a reason of its own
-    mciErrOutOfRange = 282,        // a position outside the clip
-    mciErrInvalidFile = 296,       // empty, damaged, or not a clip the framework knows
-    mciErrFileNameRequired = 304,  // opening without a file name
+    mciErrDeviceNotOpen = 257,    // a setting asked of a closed device
+    mciErrMissingPlugin = 266,    // a GStreamer module the file needs is not installed
+    mciErrFileNotFound = 275,     // no such file, or it cannot be read
+    mciErrNotReady = 276,         // the file did not load in time
+    mciErrInternal = 277,         // the media framework failed for a reason of its own
+    mciErrOutOfRange = 282,       // a position outside the clip
+    mciErrInvalidFile = 296,      // empty, damaged, or not a clip the framework knows
+    mciErrFileNameRequired = 304, // opening without a file name
 };
 
 // The text for an error code; "Unknown error code" for a code without one.

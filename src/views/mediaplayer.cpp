@@ -41,8 +41,7 @@ TMediaPlayer::~TMediaPlayer()
 
 void TMediaPlayer::SetDisplay(QWidget *display)
 {
-    if (display == fDisplay)
-        return;
+    if (display == fDisplay) return;
     delete fVideo;
     fDisplay = display;
     if (display) {
@@ -58,18 +57,13 @@ void TMediaPlayer::Open()
     const bool wait = std::exchange(Wait, false);
     Close();
     const QFileInfo file(FileName);
-    if (FileName.isEmpty())
-        return SetError(mciErrFileNameRequired);
-    if (!file.isFile() || !file.isReadable())
-        return SetError(mciErrFileNotFound, FileName);
-    if (file.size() == 0)
-        return SetError(mciErrInvalidFile);
+    if (FileName.isEmpty()) return SetError(mciErrFileNameRequired);
+    if (!file.isFile() || !file.isReadable()) return SetError(mciErrFileNotFound, FileName);
+    if (file.size() == 0) return SetError(mciErrInvalidFile);
     Succeed();
     CreatePlayer();
-    if (wait && !WaitForLoad())
-        return; // closed while it loaded
-    if (wait || LoadSettled())
-        FinishOpen();
+    if (wait && !WaitForLoad()) return; // closed while it loaded
+    if (wait || LoadSettled()) FinishOpen();
 }
 
 void TMediaPlayer::CreatePlayer()
@@ -95,8 +89,7 @@ void TMediaPlayer::CreatePlayer()
 
 void TMediaPlayer::FrameArrived(const QVideoFrame &frame)
 {
-    if (fVideo)
-        fVideo->videoSink()->setVideoFrame(frame);
+    if (fVideo) fVideo->videoSink()->setVideoFrame(frame);
     if (!fNatural.isValid() && frame.isValid()) {
         fNatural = frame.size();
         PlaceVideo();
@@ -108,19 +101,16 @@ void TMediaPlayer::StatusChanged()
 {
     switch (fPlayer->mediaStatus()) {
     case QMediaPlayer::InvalidMedia:
-        if (fLoad == TLoad::Loading)
-            LoadFailed(mciErrInvalidFile, QString());
+        if (fLoad == TLoad::Loading) LoadFailed(mciErrInvalidFile, QString());
         fMode = fMode == TMPModes::mpNotReady ? fMode : TMPModes::mpStopped;
         break;
     case QMediaPlayer::EndOfMedia:
-        if (fMode != TMPModes::mpNotReady)
-            fMode = TMPModes::mpStopped;
+        if (fMode != TMPModes::mpNotReady) fMode = TMPModes::mpStopped;
         fEndPosition = std::max(fEndPosition, fPlayer->position() - fOrigin);
         [[fallthrough]];
     case QMediaPlayer::LoadedMedia:
     case QMediaPlayer::BufferedMedia:
-        if (fLoad == TLoad::Loading)
-            fLoad = TLoad::Loaded;
+        if (fLoad == TLoad::Loading) fLoad = TLoad::Loaded;
         break;
     default:
         break;
@@ -146,16 +136,14 @@ void TMediaPlayer::LoadFailed(int code, const QString &detail)
 
 bool TMediaPlayer::LoadSettled() const
 {
-    if (!fPlayer || fLoad == TLoad::Failed)
-        return true;
+    if (!fPlayer || fLoad == TLoad::Failed) return true;
     return fLoad == TLoad::Loaded && (fNatural.isValid() || !fPlayer->hasVideo());
 }
 
 void TMediaPlayer::Settle()
 {
     if (fWaitLoop) {
-        if (LoadSettled())
-            fWaitLoop->quit();
+        if (LoadSettled()) fWaitLoop->quit();
     } else if (fPlayer && fMode == TMPModes::mpNotReady && LoadSettled()) {
         FinishOpen();
     }
@@ -200,8 +188,7 @@ void TMediaPlayer::Close()
 {
     Wait = false;
     Succeed();
-    if (!fPlayer)
-        return;
+    if (!fPlayer) return;
     QMediaPlayer *player = std::exchange(fPlayer, nullptr);
     player->disconnect(this); // stopping reports a status of its own
     player->videoSink()->disconnect(this);
@@ -209,10 +196,8 @@ void TMediaPlayer::Close()
     delete player;
     fMode = TMPModes::mpNotReady;
     fNatural = QSize();
-    if (fWaitLoop)
-        fWaitLoop->quit();
-    if (fVideo)
-        fVideo->videoSink()->setVideoFrame(QVideoFrame());
+    if (fWaitLoop) fWaitLoop->quit();
+    if (fVideo) fVideo->videoSink()->setVideoFrame(QVideoFrame());
     PlaceVideo();
 }
 
@@ -225,9 +210,7 @@ void TMediaPlayer::SetError(int code, const QString &detail)
 QString TMediaPlayer::ErrorMessage() const
 {
     QString text = MCIErrorText(fError);
-    if (fErrorDetail.isEmpty())
-        return text;
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
+    if (fErrorDetail.isEmpty()) return text;
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
     return text + QStringLiteral(": ") + fErrorDetail;
 }

@@ -62,16 +62,16 @@ public:
     // Opens FileName, closing a device that is still open first. Leaves the clip stopped at its
     // start; on failure the device stays closed and Error tells why.
     void Open();
-    void Close();                 // stops and closes; nothing happens when closed
-    void Play();                  // from the current position; resumes a pause
-    void Stop();                  // stays at the current position
-    void Pause();                 // pauses playing, resumes paused; nothing in other modes
-    void Seek(int position);      // stops at position (ms); outside [0, Length]: mciErrOutOfRange
+    void Close();            // stops and closes; nothing happens when closed
+    void Play();             // from the current position; resumes a pause
+    void Stop();             // stays at the current position
+    void Pause();            // pauses playing, resumes paused; nothing in other modes
+    void Seek(int position); // stops at position (ms); outside [0, Length]: mciErrOutOfRange
 
     void SetTimeFormat(TMPTimeFormats format);
     TMPTimeFormats TimeFormat() const { return TMPTimeFormats::tfMilliseconds; }
-    int Length() const;           // ms; estimates made from the file grow to where it really ends
-    int Position() const;         // ms, 0 <= Position <= Length; 0 when closed
+    int Length() const;   // ms; estimates made from the file grow to where it really ends
+    int Position() const; // ms, 0 <= Position <= Length; 0 when closed
     TMPModes Mode() const;
     bool IsOpen() const { return fPlayer != nullptr; }
 

@@ -8,8 +8,7 @@
 void TMediaPlayer::RequireOpen()
 {
     Wait = false;
-    if (fPlayer)
-        return;
+    if (fPlayer) return;
     SetError(mciErrDeviceNotOpen);
     throw EMCIDeviceError(QStringLiteral("No MCI device open"));
 }
@@ -23,11 +22,9 @@ void TMediaPlayer::Play()
 {
     RequireOpen();
     Succeed();
-    if (fMode == TMPModes::mpPlaying)
-        return;
+    if (fMode == TMPModes::mpPlaying) return;
     if (AtEnd()) {
-        if (!AutoRewind)
-            return; // played from its end, the clip is over at once
+        if (!AutoRewind) return; // played from its end, the clip is over at once
         fPlayer->setPosition(fOrigin);
     }
     fPlayer->play();
@@ -38,8 +35,7 @@ void TMediaPlayer::Stop()
 {
     RequireOpen();
     Succeed();
-    if (fMode != TMPModes::mpPlaying && fMode != TMPModes::mpPaused)
-        return;
+    if (fMode != TMPModes::mpPlaying && fMode != TMPModes::mpPaused) return;
     fPlayer->pause(); // the framework's stop would rewind
     fMode = TMPModes::mpStopped;
 }
@@ -60,14 +56,11 @@ void TMediaPlayer::Pause()
 void TMediaPlayer::Seek(int position)
 {
     RequireOpen();
-    if (position < 0 || position > Length())
-        return SetError(mciErrOutOfRange);
+    if (position < 0 || position > Length()) return SetError(mciErrOutOfRange);
     Succeed();
-    if (fMode == TMPModes::mpPlaying)
-        fPlayer->pause();
+    if (fMode == TMPModes::mpPlaying) fPlayer->pause();
     fPlayer->setPosition(position + fOrigin);
-    if (fMode != TMPModes::mpNotReady)
-        fMode = TMPModes::mpStopped;
+    if (fMode != TMPModes::mpNotReady) fMode = TMPModes::mpStopped;
 }
 
 void TMediaPlayer::SetTimeFormat(TMPTimeFormats)
@@ -78,18 +71,15 @@ void TMediaPlayer::SetTimeFormat(TMPTimeFormats)
 
 int TMediaPlayer::Length() const
 {
-    if (!fPlayer)
-        throw EMCIDeviceError(QStringLiteral("No MCI device open"));
+    if (!fPlayer) throw EMCIDeviceError(QStringLiteral("No MCI device open"));
     return int(std::max<qint64>({0, fPlayer->duration(), fEndPosition}));
 }
 
 int TMediaPlayer::Position() const
 {
-    if (!fPlayer || fMode == TMPModes::mpNotReady)
-        return 0;
+    if (!fPlayer || fMode == TMPModes::mpNotReady) return 0;
     const int length = Length();
-    if (AtEnd())
-        return length;
+    if (AtEnd()) return length;
     return int(std::clamp<qint64>(fPlayer->position() - fOrigin, 0, length));
 }
 
@@ -100,18 +90,15 @@ TMPModes TMediaPlayer::Mode() const
 
 TRect TMediaPlayer::DisplayRect() const
 {
-    if (!fPlayer || fMode == TMPModes::mpNotReady)
-        return TRect();
-    if (fDest.Right != 0 || fDest.Bottom != 0)
-        return fDest;
+    if (!fPlayer || fMode == TMPModes::mpNotReady) return TRect();
+    if (fDest.Right != 0 || fDest.Bottom != 0) return fDest;
     return {fDest.Left, fDest.Top, fDest.Left + fNatural.width(), fDest.Top + fNatural.height()};
 }
 
 void TMediaPlayer::SetDisplayRect(const TRect &rect)
 {
     Wait = false;
-    if (!fPlayer)
-        return SetError(mciErrDeviceNotOpen);
+    if (!fPlayer) return SetError(mciErrDeviceNotOpen);
     Succeed();
     fDest = rect;
     PlaceVideo();
@@ -119,8 +106,7 @@ void TMediaPlayer::SetDisplayRect(const TRect &rect)
 
 void TMediaPlayer::PlaceVideo()
 {
-    if (!fVideo)
-        return;
+    if (!fVideo) return;
     const TRect rect = DisplayRect();
     fVideo->setGeometry(rect.Left, rect.Top, rect.Width(), rect.Height());
     fVideo->setVisible(rect.Width() > 0 && rect.Height() > 0);

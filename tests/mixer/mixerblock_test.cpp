@@ -68,9 +68,9 @@ TEST(MixerBlock, ControlsHaveNamesAndTakeTheKeyboard)
     EXPECT_EQ(block.BalanceSlider()->accessibleName(), QStringLiteral("Баланс"));
     EXPECT_EQ(block.VolumeSlider()->accessibleName(), QStringLiteral("Громкость"));
     EXPECT_EQ(block.MuteCheck()->text(), QStringLiteral("Выкл."));
-    for (QWidget *control : {static_cast<QWidget *>(block.BalanceSlider()),
-                             static_cast<QWidget *>(block.VolumeSlider()),
-                             static_cast<QWidget *>(block.MuteCheck())})
+    for (QWidget *control :
+         {static_cast<QWidget *>(block.BalanceSlider()),
+          static_cast<QWidget *>(block.VolumeSlider()), static_cast<QWidget *>(block.MuteCheck())})
         EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus);
 }
 

@@ -29,10 +29,8 @@ INSTANTIATE_TEST_SUITE_P(Levels, LevelsTable,
                          testing::Values(TLevelsCase{0.8, 0, {0.8, 0.8}},
                                          TLevelsCase{0.8, -0.5, {0.8, 0.4}},
                                          TLevelsCase{0.8, 0.5, {0.4, 0.8}},
-                                         TLevelsCase{1, -1, {1, 0}},
-                                         TLevelsCase{1, 1, {0, 1}},
-                                         TLevelsCase{1.5, 2, {0, 1}},
-                                         TLevelsCase{-0.2, 0, {0, 0}},
+                                         TLevelsCase{1, -1, {1, 0}}, TLevelsCase{1, 1, {0, 1}},
+                                         TLevelsCase{1.5, 2, {0, 1}}, TLevelsCase{-0.2, 0, {0, 0}},
                                          TLevelsCase{0, 0.4, {0, 0}}));
 
 TEST(Levels, SilenceKeepsTheBalanceItWasGiven)

@@ -11,14 +11,12 @@
 
 #include <gtest/gtest.h>
 
-template <TMMLineType Type>
-class TServerLine : public testing::Test {
+template <TMMLineType Type> class TServerLine : public testing::Test {
 protected:
     static void SetUpTestSuite() { TestSoundServer(); }
     void SetUp() override
     {
-        if (!TestSoundServer().running())
-            GTEST_SKIP() << "no PulseAudio daemon";
+        if (!TestSoundServer().running()) GTEST_SKIP() << "no PulseAudio daemon";
         RunCommand(QStringLiteral("amixer -q set Master 100% unmute"));
         ASSERT_TRUE(device.Open());
         block.SetLine(&line);

@@ -31,10 +31,8 @@ TAmixerMaster ReadMaster()
     for (auto it = channel.globalMatch(text); it.hasNext();) {
         const auto match = it.next();
         const int percent = match.captured(2).toInt();
-        if (match.captured(1) != QLatin1String("Front Right"))
-            master.Left = percent;
-        if (match.captured(1) != QLatin1String("Front Left"))
-            master.Right = percent;
+        if (match.captured(1) != QLatin1String("Front Right")) master.Left = percent;
+        if (match.captured(1) != QLatin1String("Front Left")) master.Right = percent;
         master.On = match.captured(3) == QLatin1String("on");
     }
     return master;
@@ -47,8 +45,7 @@ TServerStream ReadOwnStream()
                                    .split(QStringLiteral("Sink Input #"), Qt::SkipEmptyParts);
     static const QRegularExpression volume(QStringLiteral(R"(Volume: [^\n]*?(\d+)%)"));
     for (const QString &input : inputs) {
-        if (!input.contains(QStringLiteral("application.process.id = \"%1\"").arg(pid)))
-            continue;
+        if (!input.contains(QStringLiteral("application.process.id = \"%1\"").arg(pid))) continue;
         TServerStream stream;
         stream.Index = input.section(QLatin1Char('\n'), 0, 0).toInt();
         stream.Volume = volume.match(input).captured(1).toInt();
@@ -65,11 +62,10 @@ TSilentStream::TSilentStream()
         pa_simple *stream = pa_simple_new(nullptr, "mixer test", PA_STREAM_PLAYBACK, nullptr,
                                           "silence", &spec, nullptr, nullptr, nullptr);
         const std::vector<char> silence(4410 * 4); // 100 ms
-        while (stream && !fStop && pa_simple_write(stream, silence.data(), silence.size(),
-                                                   nullptr) == 0) {
+        while (stream && !fStop &&
+               pa_simple_write(stream, silence.data(), silence.size(), nullptr) == 0) {
         }
-        if (stream)
-            pa_simple_free(stream);
+        if (stream) pa_simple_free(stream);
     });
 }
 

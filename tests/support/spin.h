@@ -21,8 +21,7 @@ inline bool SpinUntil(const std::function<bool()> &done, int limitMs)
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
+        if (clock.elapsed() > limitMs) return false;
         Spin(10);
     }
     return true;

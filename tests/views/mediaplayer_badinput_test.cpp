@@ -41,14 +41,14 @@ TEST_P(BadClips, FailQuicklyAndLeaveTheDeviceUsable)
     EXPECT_EQ(player.DisplayRect(), (TRect{0, 0, 160, 120}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clips, BadClips,
-    testing::Values(TBadClip{"empty.avi", mciErrInvalidFile, "повреждён"},
-                    TBadClip{"cutheader.avi", mciErrInvalidFile, "повреждён"},
-                    TBadClip{"text.avi", mciErrInvalidFile, "повреждён"},
-                    TBadClip{"unknowncodec.avi", mciErrMissingPlugin, "video/x-avi-unknown"},
-                    TBadClip{"missing.avi", mciErrFileNotFound, "missing.avi"},
-                    TBadClip{"", mciErrFileNameRequired, "имя файла"}));
+INSTANTIATE_TEST_SUITE_P(Clips, BadClips,
+                         testing::Values(TBadClip{"empty.avi", mciErrInvalidFile, "повреждён"},
+                                         TBadClip{"cutheader.avi", mciErrInvalidFile, "повреждён"},
+                                         TBadClip{"text.avi", mciErrInvalidFile, "повреждён"},
+                                         TBadClip{"unknowncodec.avi", mciErrMissingPlugin,
+                                                  "video/x-avi-unknown"},
+                                         TBadClip{"missing.avi", mciErrFileNotFound, "missing.avi"},
+                                         TBadClip{"", mciErrFileNameRequired, "имя файла"}));
 
 // A stream cut in the middle plays what there is and ends there.
 TEST(MediaPlayer, CutStreamPlaysToWhereItIsCut)

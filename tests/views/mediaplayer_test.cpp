@@ -83,13 +83,11 @@ TEST_P(ClipFormats, EndsStoppedAtItsLength)
     EXPECT_EQ(player.Position(), player.Length());
 }
 
-INSTANTIATE_TEST_SUITE_P(Clips, ClipFormats,
-                         testing::Values(TClipCase{"mjpeg.avi", 160, 120},
-                                         TClipCase{"xvid.avi", 176, 144},
-                                         TClipCase{"mpeg1.mpg", 192, 144},
-                                         TClipCase{"mpeg2.mpg", 208, 160},
-                                         TClipCase{"wmv2.wmv", 224, 168},
-                                         TClipCase{"h264.mov", 240, 136}));
+INSTANTIATE_TEST_SUITE_P(
+    Clips, ClipFormats,
+    testing::Values(TClipCase{"mjpeg.avi", 160, 120}, TClipCase{"xvid.avi", 176, 144},
+                    TClipCase{"mpeg1.mpg", 192, 144}, TClipCase{"mpeg2.mpg", 208, 160},
+                    TClipCase{"wmv2.wmv", 224, 168}, TClipCase{"h264.mov", 240, 136}));
 
 TEST(MediaPlayer, ClosedDeviceRefusesTransportButAnswersModeAndPosition)
 {
