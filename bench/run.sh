@@ -17,3 +17,5 @@ run bench-htmlview
 run bench-richtext
 run bench-imaging
 run bench-picturepages
+run bench-mediaplayer
+run bench-mixer

@@ -6,7 +6,8 @@ packages=(
   libqt6multimediawidgets6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav libmpg123-dev libsdl2-dev libjpeg62-turbo-dev
-  libgif-dev libjpeg-turbo-progs libasound2-dev libasound2-plugins libgtest-dev libgmock-dev
+  libgif-dev libjpeg-turbo-progs libasound2-dev libasound2-plugins libpulse-dev
+  libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base-apps alsa-utils libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth xdotool pulseaudio pulseaudio-utils mpg123 mpv lame twolame sox
   ffmpeg imagemagick espeak-ng fonts-dejavu-core qt6-translations-l10n clang libclang-rt-14-dev
 )
