@@ -38,6 +38,10 @@ public:
     {
         return TFileChoice{fFile, 4};
     }
+    std::optional<QStringList> OpenFiles(QWidget *, const TOpenRequest &) override
+    {
+        return std::nullopt;
+    }
     std::optional<TFileChoice> SaveFile(QWidget *, const QString &, int, bool) override
     {
         return std::nullopt;

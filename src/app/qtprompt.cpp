@@ -91,6 +91,25 @@ std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const Q
     return RunFileDialog(dialog, filter, filterIndex);
 }
 
+std::optional<QStringList> TQtPrompt::OpenFiles(QWidget *parent, const TOpenRequest &request)
+{
+    if (fUnattended)
+        return std::nullopt;
+    QFileDialog dialog(parent, request.Title.isEmpty() ? QStringLiteral("Открыть") : request.Title,
+                       request.InitialFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.MultiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    SetUpFileDialog(dialog, request.Filter, request.FilterIndex);
+    if (!request.FileName.isEmpty())
+        dialog.selectFile(request.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    QStringList files;
+    for (const QString &file : dialog.selectedFiles())
+        files << QDir::toNativeSeparators(file);
+    return files;
+}
+
 std::optional<TPrompt::TFileChoice> TQtPrompt::SaveFile(QWidget *parent, const QString &filter,
                                                         int filterIndex, bool confirmOverwrite)
 {

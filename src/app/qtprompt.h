@@ -13,6 +13,7 @@ public:
 
     std::optional<TFileChoice> OpenFile(QWidget *parent, const QString &filter, int filterIndex,
                                         bool mustExist) override;
+    std::optional<QStringList> OpenFiles(QWidget *parent, const TOpenRequest &request) override;
     std::optional<TFileChoice> SaveFile(QWidget *parent, const QString &filter, int filterIndex,
                                         bool confirmOverwrite) override;
     TAnswer Message(QWidget *parent, TKind kind, const QString &text, TButtons buttons) override;
