@@ -35,5 +35,7 @@ QStringList QtNameFilters(const QString &filter);
 // Gives dialog the filters of filter, shown by their descriptions exactly, with the filter at
 // filterIndex (from 1) chosen.
 void SetUpFileDialog(QFileDialog &dialog, const QString &filter, int filterIndex);
+// Sets dialog up as request asks: title, filters, folder, preset file name, one file or several.
+void SetUpOpenDialog(QFileDialog &dialog, const TPrompt::TOpenRequest &request);
 // The filter chosen in dialog, counted from 1.
 int ChosenFilterIndex(const QFileDialog &dialog);

@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
-#include <QMouseEvent>
 
 namespace {
 
@@ -74,18 +73,11 @@ QIcon TEditorTree::LevelImage(int level) const
     }
 }
 
-void TEditorTree::mousePressEvent(QMouseEvent *event)
-{
-    // A right click selects the node under the mouse before the pop-up menu shows.
-    if (event->button() == Qt::RightButton) {
-        if (QTreeWidgetItem *node = itemAt(event->position().toPoint()))
-            setCurrentItem(node);
-        return;
-    }
-    QTreeWidget::mousePressEvent(event);
-}
-
 void TEditorTree::contextMenuEvent(QContextMenuEvent *event)
 {
+    // A right click selects the node under the mouse first; the menu key keeps the selection.
+    if (event->reason() == QContextMenuEvent::Mouse)
+        if (QTreeWidgetItem *node = itemAt(event->pos()))
+            setCurrentItem(node);
     emit PopupRequested(event->globalPos());
 }

@@ -41,7 +41,6 @@ signals:
     void PopupRequested(const QPoint &globalPos);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:

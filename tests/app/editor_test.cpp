@@ -4,12 +4,15 @@
 
 #include "mainffixture.h"
 
+#include "app/qtprompt.h"
 #include "editor/editorf.h"
 #include "library/playlistfile.h"
 #include "platform/codepage.h"
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <functional>
 
@@ -248,6 +251,32 @@ TEST_F(EditorCommandsTest, WhateverTheEditorAcceptsSavesAndReadsBackTheSame)
     EXPECT_EQ(window->ExpandedSongs.Count(), 6);
     EXPECT_EQ(window->ExpandedSongs[0].Title(), "line  File=/etc/passwd");
     EXPECT_EQ(window->ExpandedSongs[0].File(), odd);
+}
+
+TEST(QtPromptTest, TheEditorsOpenDialogGetsItsTitleFolderNameAndQtFilters)
+{
+    QTemporaryDir dir;
+    QFile(dir.filePath("song.mp3")).open(QIODevice::WriteOnly);
+    TPrompt::TOpenRequest request;
+    request.Title = "Выбор файла песни \"a\"";
+    request.Filter = "MPEG аудио-файлы (*.mp1,*.mp2,*.mp3)|*.mp1;*.mp2;*.mp3|Все файлы (*.*)|*.*";
+    request.InitialFolder = dir.path();
+    request.FileName = "song.mp3";
+    request.MultiSelect = true;
+    QFileDialog dialog;
+    SetUpOpenDialog(dialog, request);
+    EXPECT_EQ(dialog.windowTitle(), request.Title);
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
+    EXPECT_EQ(dialog.directory().path(), dir.path());
+    EXPECT_EQ(dialog.selectedFiles(), QStringList({dir.filePath("song.mp3")}));
+    EXPECT_EQ(dialog.nameFilters(),
+              QStringList({"MPEG аудио-файлы (*.mp1,*.mp2,*.mp3) (*.mp1 *.mp2 *.mp3)",
+                           "Все файлы (*.*) (*.*)"}));
+    request.MultiSelect = false;
+    request.Title.clear();
+    SetUpOpenDialog(dialog, request);
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog.windowTitle(), "Открыть");
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "widgets/zvfolderchooser.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -249,6 +251,26 @@ TEST_F(EditorTest, ThePopUpMenuShowsWhatTheSelectedNodeAllows)
     prompt.AnswerFiles(std::nullopt);
     editor->NewSongMI->trigger(); // "Добавить композицию" adds files
     EXPECT_EQ(prompt.OpenRequests.back().Title, "Выбор файла песни для альбома \"a\"");
+}
+
+TEST_F(EditorTest, ARightClickSelectsTheNodeBeforeTheMenuOpens)
+{
+    FillStandardLibrary();
+    editor->show();
+    Select(0);
+    const QPoint at = editor->Songs->visualItemRect(Node(1)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, editor->Songs->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(editor->Songs->viewport(), &click);
+    EXPECT_EQ(editor->Songs->currentItem(), Node(1));
+    EXPECT_TRUE(editor->PopupMenu2->isVisible());
+    EXPECT_FALSE(editor->UpMI->isVisible() && editor->DownMI->isVisible()) << "built for Green";
+    editor->PopupMenu2->hide();
+
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, at, editor->Songs->viewport()->mapToGlobal(at));
+    Select(0);
+    QApplication::sendEvent(editor->Songs->viewport(), &key);
+    EXPECT_EQ(editor->Songs->currentItem(), Node(0)) << "the menu key keeps the selection";
+    editor->PopupMenu2->hide();
 }
 
 TEST_F(EditorTest, HelpShowsTheEditorTopicAndTheButtonsCloseTheWindow)
