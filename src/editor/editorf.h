@@ -85,7 +85,8 @@ public:
     QPushButton *GetTitleAndCommentBtn, *ClearValuesBtn;
     QLineEdit *edPhotoPath, *edHTML, *edClips, *edAbout;
     QToolButton *BrwsForPhoto, *BrwsForHTML, *BrwsForClips, *BrwsForAbout;
-    // BitBtn2 builds the list from folders: the folders dialog connects it.
+    // BitBtn2 ("&Из папок...") is the entry to building the list from folders: disabled until
+    // that command is connected to it.
     QPushButton *BitBtn1, *BitBtn2, *OkBtn, *CancelBtn;
     QStatusBar *StatusBar1;
     QMenu *PopupMenu2;
