@@ -182,6 +182,7 @@ int main()
     benchPcmFile(dir);
     PulseSink sink(BENCH_RUNTIME);
     if (sink.running()) {
+        sink.waitUntilAwake();
         benchLatency(dir + "/minute.mp3");
         benchRealTimeCpu(dir + "/minute.mp3");
     } else {

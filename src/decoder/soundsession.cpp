@@ -12,8 +12,10 @@ constexpr size_t kRingFrames = 16384;
 // Time allowed after the estimated play-out before the end is announced: the end byte must never
 // come before the last sample has been heard.
 constexpr int64_t kEndMarginNs = 30'000'000;
-// How often a waiting session looks whether the device is still there.
-constexpr auto kDevicePoll = std::chrono::milliseconds(100);
+// How often a waiting session looks whether the device is still there: rarely enough that the
+// decoder thread sleeps through most of a song, often enough that a lost device is reported at
+// once as a person sees it.
+constexpr auto kDevicePoll = std::chrono::milliseconds(250);
 
 } // namespace
 

@@ -65,6 +65,12 @@ void PulseSink::keepAwake()
     }
 }
 
+void PulseSink::waitUntilAwake() const
+{
+    constexpr auto kLongestSleep = std::chrono::milliseconds(2200); // a null sink's block, and some
+    std::this_thread::sleep_until(started_ + kLongestSleep);
+}
+
 PulseSink::~PulseSink()
 {
     stop();

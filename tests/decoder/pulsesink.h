@@ -6,6 +6,7 @@
 // a sound card would be. The test process is pointed at it through PULSE_SERVER before the
 // library first opens the sound system.
 
+#include <chrono>
 #include <string>
 #include <sys/types.h>
 
@@ -16,12 +17,16 @@ public:
     ~PulseSink();
     bool running() const { return pid_ > 0; }
     void stop();
+    // Waits out the sink's first sleep, which began when it was made, before the silent stream
+    // could ask for less: from then on a new stream is taken at once. For timing the first sound.
+    void waitUntilAwake() const;
 
 private:
     void keepAwake();
 
     pid_t pid_ = -1;
     pid_t silencePid_ = -1;
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
     std::string dir_;
 };
 

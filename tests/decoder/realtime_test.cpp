@@ -22,9 +22,11 @@ double msSince(Clock::time_point start)
 
 void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-// One device buffer (about 25 ms) of jitter is allowed where the position is compared with the
+// One device buffer (about 45 ms) of jitter is allowed where the position is compared with the
 // clock.
-constexpr double kJitterMs = 30;
+constexpr double kJitterMs = 50;
+// What the device and the server already hold (about 45 + 100 ms) plays out before a seek is heard.
+constexpr int kHeldMs = 180;
 
 class RealTime : public testing::Test {
 protected:
@@ -100,7 +102,7 @@ TEST_F(RealTime, PauseHoldsThePositionAndResumeContinuesFromIt)
     sleepMs(500);
     const int after = mpegdll().GetCurrentPos();
     EXPECT_LE(after - paused, msSince(resumed) + kJitterMs);
-    EXPECT_GE(after - paused, 500 - 150); // the device's own latency before sound resumes
+    EXPECT_GE(after - paused, 500 - kHeldMs); // the device's own latency before sound resumes
 }
 
 // The audio the device still holds at the pause is heard again after the resume, so the position
@@ -131,7 +133,7 @@ TEST_F(RealTime, SeekLandsWhereAsked)
     const auto seeked = Clock::now();
     sleepMs(400);
     const int after = mpegdll().GetCurrentPos();
-    EXPECT_GE(after, 2000 + 400 - 150);
+    EXPECT_GE(after, 2000 + 400 - kHeldMs);
     EXPECT_LE(after, 2000 + msSince(seeked) + kJitterMs);
 
     mpegdll().Pause(0);
