@@ -20,9 +20,8 @@ TzvFolder FolderOf(const QTreeWidgetItem *node)
             node->data(0, PathRole).toString()};
 }
 
-QIcon FolderIcon(const TzvFolder &folder)
+QIcon FolderIcon(const QFileIconProvider &icons, const TzvFolder &folder)
 {
-    static const QFileIconProvider icons;
     switch (folder.Kind) {
     case TzvFolder::Volumes: return icons.icon(QFileIconProvider::Computer);
     case TzvFolder::NoPath: return icons.icon(QFileIconProvider::Network);
@@ -88,7 +87,7 @@ TzvFolderChooser::TzvFolderChooser(QWidget *parent, const TzvFolder &root, const
 QTreeWidgetItem *TzvFolderChooser::AddNode(QTreeWidgetItem *parent, const TzvFolder &folder)
 {
     auto *node = new QTreeWidgetItem({folder.Name});
-    node->setIcon(0, FolderIcon(folder));
+    node->setIcon(0, FolderIcon(fIcons, folder));
     node->setData(0, KindRole, int(folder.Kind));
     node->setData(0, PathRole, folder.Path);
     node->setToolTip(0, folder.Path);

@@ -6,6 +6,7 @@
 #include "widgets/zvspecialfolders.h"
 
 #include <QDialog>
+#include <QFileIconProvider>
 #include <optional>
 
 class QLabel;
@@ -57,4 +58,5 @@ private:
     void CurrentChanged(QTreeWidgetItem *current);
 
     TAccept fAccept;
+    QFileIconProvider fIcons;
 };
