@@ -8,6 +8,7 @@
 //   mainf_startup.cpp  start-up (FormCreate) and shutdown (FormDestroy)
 //   mainf_tree.cpp     RebuildList, UpdateNodeCaptions, tree commands, the content scan
 //   mainf_lists.cpp    the list loaders, Open, Save, Save As, the close query, the dialogs
+//   mainf_editor.cpp   New and Edit: the playlist editor on a copy of the library
 // What the transport asks of the window is answered by TMainPlayHost (playhost.h).
 
 #include "library/expandedsong.h"
@@ -34,6 +35,7 @@ class TMainPageHost;
 class TPhotosPage;
 class TPictureActions;
 class TMPEGPlayer;
+class TEditorF;
 class TMainPlayHost;
 class TPlayControl;
 class TSongsTree;
@@ -144,9 +146,11 @@ public:
     void LoadSingleFile(const QString &fileName);
     // Loads fileName with the loader of listType (0 own, 1 M3U, 2 sound file; others: nothing).
     void LoadList(const QString &fileName, int listType);
+    void NewMIClick();
     void OpenMIClick();
     void SaveMIClick();
     void SaveAsMIClick();
+    void EditMIClick();
     void N4Click();
 
     // ---- Dialogs ------------------------------------------------------------------------------
@@ -200,6 +204,8 @@ private:
     bool ReplaceLibrary(const std::function<bool(TArtistColl &)> &load);
     void SetFileInfoEnabled(bool enabled);
     void SetBoundList(const QString &fileName, int listType);
+    // Shows the editor modally; on OK takes its paths and library back and rebuilds.
+    bool RunEditor(TEditorF &editor);
 
     TMainFOptions fOptions;
     std::unique_ptr<TMPEGPlayer> fPlayer;

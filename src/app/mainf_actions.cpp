@@ -111,15 +111,17 @@ void TMainF::CreateFileMenu()
 {
     QMenu *menu = menuBar()->addMenu("&Файл");
     menu->setObjectName("FileMMI");
-    AddItem(menu, "NewMI", "&Новый...", "Создать новый список воспроизведения")->setEnabled(false);
+    ConnectHandler(AddItem(menu, "NewMI", "&Новый...", "Создать новый список воспроизведения"),
+                   &TMainF::NewMIClick);
     menu->addAction(ActionNamed("Open"));
     ConnectHandler(AddItem(menu, "SaveMI", "&Сохранить", "Сохранить список воспроизведения"),
                    &TMainF::SaveMIClick);
     ConnectHandler(AddItem(menu, "SaveAsMI", "Сохранить &как...",
                            "Сохранить список воспроизведения с обязательным указанием имени файла"),
                    &TMainF::SaveAsMIClick);
-    AddItem(menu, "EditMI", "&Редактировать...", "Редактировать текущий список воспроизведения")
-        ->setEnabled(false);
+    ConnectHandler(AddItem(menu, "EditMI", "&Редактировать...",
+                           "Редактировать текущий список воспроизведения"),
+                   &TMainF::EditMIClick);
     menu->addSeparator();
     ConnectHandler(AddItem(menu, "N4", "&Выход", "Выход из программы"), &TMainF::N4Click);
 }
@@ -207,8 +209,8 @@ void TMainF::CreatePopupMenu()
     fControls->ExpandPMI = AddItem(PopupMenu1, "ExpandPMI", "Развернуть ветвь", QString());
     ConnectHandler(fControls->ExpandPMI, &TMainF::ExpandPMIClick);
     PopupMenu1->addSeparator();
-    AddItem(PopupMenu1, "N3", "Новый...", QString())->setEnabled(false);
-    AddItem(PopupMenu1, "N10", "Редактировать...", QString())->setEnabled(false);
+    ConnectHandler(AddItem(PopupMenu1, "N3", "Новый...", QString()), &TMainF::NewMIClick);
+    ConnectHandler(AddItem(PopupMenu1, "N10", "Редактировать...", QString()), &TMainF::EditMIClick);
     ConnectHandler(AddItem(PopupMenu1, "N11", "Загрузить...", "Загрузить список воспроизведения"),
                    &TMainF::OpenMIClick);
     ConnectHandler(AddItem(PopupMenu1, "N15", "Сохранить", QString()), &TMainF::SaveMIClick);

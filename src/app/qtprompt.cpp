@@ -91,6 +91,32 @@ std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const Q
     return RunFileDialog(dialog, filter, filterIndex);
 }
 
+void SetUpOpenDialog(QFileDialog &dialog, const TPrompt::TOpenRequest &request)
+{
+    dialog.setWindowTitle(request.Title.isEmpty() ? QStringLiteral("Открыть") : request.Title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.MultiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    SetUpFileDialog(dialog, request.Filter, request.FilterIndex);
+    if (!request.InitialFolder.isEmpty())
+        dialog.setDirectory(request.InitialFolder);
+    if (!request.FileName.isEmpty())
+        dialog.selectFile(request.FileName);
+}
+
+std::optional<QStringList> TQtPrompt::OpenFiles(QWidget *parent, const TOpenRequest &request)
+{
+    if (fUnattended)
+        return std::nullopt;
+    QFileDialog dialog(parent);
+    SetUpOpenDialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    QStringList files;
+    for (const QString &file : dialog.selectedFiles())
+        files << QDir::toNativeSeparators(file);
+    return files;
+}
+
 std::optional<TPrompt::TFileChoice> TQtPrompt::SaveFile(QWidget *parent, const QString &filter,
                                                         int filterIndex, bool confirmOverwrite)
 {

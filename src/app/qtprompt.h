@@ -13,6 +13,7 @@ public:
 
     std::optional<TFileChoice> OpenFile(QWidget *parent, const QString &filter, int filterIndex,
                                         bool mustExist) override;
+    std::optional<QStringList> OpenFiles(QWidget *parent, const TOpenRequest &request) override;
     std::optional<TFileChoice> SaveFile(QWidget *parent, const QString &filter, int filterIndex,
                                         bool confirmOverwrite) override;
     TAnswer Message(QWidget *parent, TKind kind, const QString &text, TButtons buttons) override;
@@ -34,5 +35,7 @@ QStringList QtNameFilters(const QString &filter);
 // Gives dialog the filters of filter, shown by their descriptions exactly, with the filter at
 // filterIndex (from 1) chosen.
 void SetUpFileDialog(QFileDialog &dialog, const QString &filter, int filterIndex);
+// Sets dialog up as request asks: title, filters, folder, preset file name, one file or several.
+void SetUpOpenDialog(QFileDialog &dialog, const TPrompt::TOpenRequest &request);
 // The filter chosen in dialog, counted from 1.
 int ChosenFilterIndex(const QFileDialog &dialog);

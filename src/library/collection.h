@@ -2,6 +2,7 @@
 // Owning collections with positional items: an item is created only by appending it, knows its
 // collection and its zero-based position, and deleting one renumbers the items after it.
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,16 @@ public:
     {
         fItems.erase(fItems.begin() + index);
         for (int i = index; i < Count(); ++i)
+            fItems[size_t(i)]->fIndex = i;
+    }
+
+    // Moves the item at from to position to; the items between shift by one place.
+    void Move(int from, int to)
+    {
+        auto item = std::move(fItems[size_t(from)]);
+        fItems.erase(fItems.begin() + from);
+        fItems.insert(fItems.begin() + to, std::move(item));
+        for (int i = std::min(from, to); i <= std::max(from, to); ++i)
             fItems[size_t(i)]->fIndex = i;
     }
 

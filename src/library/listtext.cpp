@@ -2,10 +2,25 @@
 
 #include "platform/atomicfile.h"
 
+#include <algorithm>
+
 namespace {
 constexpr qsizetype kFlushSize = 1 << 20;
 constexpr TTextEncoding kEncodings[] = {TTextEncoding::Cp1251, TTextEncoding::Utf8};
+
+bool EndsLine(QChar c) { return c == u'\r' || c == u'\n' || c == u'\0'; }
+bool IsOneLine(QStringView text) { return std::none_of(text.begin(), text.end(), EndsLine); }
+
 } // namespace
+
+QString OneLineText(const QString &text)
+{
+    if (IsOneLine(text))
+        return text;
+    QString line = text;
+    std::replace_if(line.begin(), line.end(), EndsLine, u' ');
+    return line;
+}
 
 TListTextSink::TListTextSink(TTextEncoding encoding, TNonAscii nonAscii, TFlush flush)
     : fEncoding(encoding), fNonAscii(nonAscii), fFlush(std::move(flush))
@@ -18,6 +33,10 @@ TListTextSink::TListTextSink(TTextEncoding encoding, TNonAscii nonAscii, TFlush 
 
 void TListTextSink::Text(QStringView text)
 {
+    if (!IsOneLine(text)) {
+        Text(OneLineText(text.toString()));
+        return;
+    }
     if (fEncoding == TTextEncoding::Utf8) {
         fBuffer.append(text.toUtf8());
         return;

@@ -13,6 +13,11 @@
 #include <QStringView>
 #include <functional>
 
+// A text as one list line can hold it: a line break would end the value early and let the rest
+// read as a line of its own, a NUL would end the whole list; each becomes a blank. The text itself
+// (shared, not copied) when it holds none.
+QString OneLineText(const QString &text);
+
 // How a list written in Windows-1251 treats text beyond ASCII.
 enum class TNonAscii {
     Cp1251, // stays Windows-1251 where it fits (own lists)
@@ -26,6 +31,7 @@ public:
     TListTextSink(TTextEncoding encoding, TNonAscii nonAscii, TFlush flush = {});
 
     void Ascii(const char *text) { fBuffer.append(text); }
+    // Writes text as one line can hold it (see OneLineText).
     void Text(QStringView text);
     void EndLine();
     // Hands the rest to flush (when there is one).

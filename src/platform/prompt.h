@@ -5,6 +5,7 @@
 // from a script, so nothing ever blocks waiting for a person.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -23,9 +24,23 @@ public:
         int FilterIndex = 1;
     };
 
+    // An open dialog set up by its caller: the editor's dialog keeps its folder and file name
+    // between uses and chooses one file or several.
+    struct TOpenRequest {
+        QString Title;         // empty: the dialog's own title
+        QString Filter;        // "Description|*.a;*.b|..." as below
+        int FilterIndex = 1;
+        QString InitialFolder; // empty: the dialog's default folder
+        QString FileName;      // preset file name; empty: none
+        bool MultiSelect = false;
+    };
+
     // filter uses the "Description|*.a;*.b|Description|*.c" form; filterIndex counts from 1.
     virtual std::optional<TFileChoice> OpenFile(QWidget *parent, const QString &filter,
                                                 int filterIndex, bool mustExist) = 0;
+    // The existing files chosen, full paths in the order the dialog gives them; nullopt when the
+    // dialog is cancelled.
+    virtual std::optional<QStringList> OpenFiles(QWidget *parent, const TOpenRequest &request) = 0;
     virtual std::optional<TFileChoice> SaveFile(QWidget *parent, const QString &filter,
                                                 int filterIndex, bool confirmOverwrite) = 0;
     virtual TAnswer Message(QWidget *parent, TKind kind, const QString &text,

@@ -67,7 +67,9 @@ TEST_F(DialogEntryTest, MenusCarryTheirCaptionsHintsAndKeys)
     EXPECT_EQ(window->ActionNamed("SaveAsMI")->text(), "Сохранить &как...");
     EXPECT_EQ(window->ActionNamed("N11")->statusTip(), "Загрузить список воспроизведения");
     EXPECT_EQ(window->ActionNamed("PrevPic")->shortcut(), QKeySequence(Qt::Key_PageUp));
-    EXPECT_FALSE(window->ActionNamed("NewMI")->isEnabled()); // the editor comes later
+    EXPECT_TRUE(window->ActionNamed("NewMI")->isEnabled());
+    EXPECT_EQ(window->ActionNamed("NewMI")->statusTip(), "Создать новый список воспроизведения");
+    EXPECT_EQ(window->ActionNamed("EditMI")->text(), "&Редактировать...");
     EXPECT_TRUE(window->ActionNamed("ZoomIn")->isEnabled()); // sizing works on either picture page
     EXPECT_FALSE(window->ActionNamed("NextPic")->isEnabled()); // no photos in this list
     EXPECT_TRUE(window->ActionNamed("clFullscreen")->isChecked());

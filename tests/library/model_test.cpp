@@ -201,3 +201,21 @@ TEST(Collection, DeletingRenumbersAndClearingReleasesTheTree)
     artists.Clear();
     EXPECT_EQ(CountSongs(artists), 0);
 }
+
+TEST(Collection, MovingAnItemRenumbersEveryItemBetweenBothPlaces)
+{
+    TArtistColl artists;
+    AddArtist(artists, "A", 4);
+    TSongColl &songs = artists[0].Albums[0].Songs;
+    const auto titles = [&songs] {
+        QStringList list;
+        for (const TSongItem &song : songs)
+            list << QString("%1:%2").arg(song.Index()).arg(song.Title);
+        return list;
+    };
+    songs.Move(3, 1);
+    EXPECT_EQ(titles(), QStringList({"0:A 0", "1:A 3", "2:A 1", "3:A 2"}));
+    songs.Move(0, 3);
+    EXPECT_EQ(titles(), QStringList({"0:A 3", "1:A 1", "2:A 2", "3:A 0"}));
+    EXPECT_EQ(songs[3].Collection(), &songs);
+}

@@ -115,3 +115,30 @@ TEST(PlaylistRoundTrip, SavedFilesLoadBackEqual)
     EXPECT_EQ(Describe(loaded), Describe(artists));
     EXPECT_EQ(loadedPaths, paths);
 }
+
+TEST(PlaylistRoundTrip, LineBreaksAndNulsInTextsBecomeBlanksAndCannotBreakTheList)
+{
+    TArtistColl artists;
+    TArtistItem &artist = artists.Add();
+    artist.Name = "a\r\n[Artist]";
+    TAlbItem &album = artist.Albums.Add();
+    album.Name = "x\ny";
+    album.Year = QString("19") + QChar(0) + "99";
+    TSongItem &song = album.Songs.Add();
+    song.Title = "t\rTitle=injected";
+    song.File = "/disc/lists/odd\nname.mp3";
+    song.Comment = "end";
+    artists.Add().Albums.Add().Songs.Add().Title = "second";
+    TArtistColl read;
+    TDiscPaths paths;
+    ReadPlaylist(PlaylistText(artists, paths, kList), kList, read, paths);
+    ASSERT_EQ(read.Count(), 2);
+    EXPECT_EQ(read[0].Name, "a  [Artist]");
+    EXPECT_EQ(read[0].Albums[0].Name, "x y");
+    EXPECT_EQ(read[0].Albums[0].Year, "19 99");
+    const TSongItem &readSong = read[0].Albums[0].Songs[0];
+    EXPECT_EQ(readSong.Title, "t Title=injected");
+    EXPECT_EQ(readSong.File, "/disc/lists/odd name.mp3");
+    EXPECT_EQ(readSong.Comment, "end");
+    EXPECT_EQ(read[1].Albums[0].Songs[0].Title, "second");
+}

@@ -14,6 +14,11 @@ void TScriptedPrompt::AnswerFile(const QString &fileName, int filterIndex)
 
 void TScriptedPrompt::CancelFile() { fAnswers.push_back(TFileAnswer{}); }
 
+void TScriptedPrompt::AnswerFiles(std::optional<QStringList> files)
+{
+    fAnswers.push_back(TFilesAnswer{std::move(files)});
+}
+
 void TScriptedPrompt::AnswerMessage(TAnswer answer) { fAnswers.push_back(TMessageAnswer{answer}); }
 
 void TScriptedPrompt::AnswerInput(std::optional<QString> value)
@@ -54,6 +59,12 @@ std::optional<TPrompt::TFileChoice> TScriptedPrompt::OpenFile(QWidget *, const Q
                                                               int, bool)
 {
     return FileResult(Next<TFileAnswer>("open: " + filter));
+}
+
+std::optional<QStringList> TScriptedPrompt::OpenFiles(QWidget *, const TOpenRequest &request)
+{
+    OpenRequests << request;
+    return Next<TFilesAnswer>("open files: " + request.Title).Files;
 }
 
 std::optional<TPrompt::TFileChoice> TScriptedPrompt::SaveFile(QWidget *, const QString &filter,

@@ -4,6 +4,7 @@
 
 #include "platform/prompt.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -19,6 +20,8 @@ public:
     // One scripted answer, consumed in order by the next question of a matching kind.
     void AnswerFile(const QString &fileName, int filterIndex); // an open or save dialog
     void CancelFile();
+    // An answer to OpenFiles: the files chosen, or nullopt for a cancelled dialog.
+    void AnswerFiles(std::optional<QStringList> files);
     void AnswerMessage(TAnswer answer);
     void AnswerInput(std::optional<QString> value);
     void AnswerFolder(std::optional<QString> folder);
@@ -29,10 +32,13 @@ public:
     QStringList Asked;
     // The texts of the messages shown, in order.
     QStringList Messages;
+    // Every OpenFiles request, in order.
+    QList<TOpenRequest> OpenRequests;
     bool Exhausted() const { return fAnswers.empty(); }
 
     std::optional<TFileChoice> OpenFile(QWidget *, const QString &filter, int filterIndex,
                                         bool mustExist) override;
+    std::optional<QStringList> OpenFiles(QWidget *, const TOpenRequest &request) override;
     std::optional<TFileChoice> SaveFile(QWidget *, const QString &filter, int filterIndex,
                                         bool confirmOverwrite) override;
     TAnswer Message(QWidget *, TKind kind, const QString &text, TButtons buttons) override;
@@ -46,6 +52,9 @@ private:
     struct TFileAnswer {
         bool Cancelled = true;
         TFileChoice Choice;
+    };
+    struct TFilesAnswer {
+        std::optional<QStringList> Files;
     };
     struct TMessageAnswer {
         TAnswer Answer;
@@ -61,7 +70,8 @@ private:
         int Result;
     };
     using TAnswerVariant =
-        std::variant<TFileAnswer, TMessageAnswer, TInputAnswer, TFolderAnswer, TModalAnswer>;
+        std::variant<TFileAnswer, TFilesAnswer, TMessageAnswer, TInputAnswer, TFolderAnswer,
+                     TModalAnswer>;
     template <class T> T Next(const QString &question);
     static std::optional<TFileChoice> FileResult(const TFileAnswer &answer);
 
