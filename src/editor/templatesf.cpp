@@ -56,8 +56,8 @@ void PaintAsButtonFace(QLineEdit *edit)
 {
     QPalette palette = edit->palette();
     const QColor face = palette.color(QPalette::Button);
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive,
-                                             QPalette::Disabled})
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, face);
     edit->setPalette(palette);
 }
@@ -80,7 +80,8 @@ TTemplatesF::TTemplatesF(const QString &settingsFile, QWidget *parent)
     edPackArt = AddTemplateRow(pack, 0, Label3, "Label3", "&Папки исполнителей", "edPackArt");
     edPackAlb = AddTemplateRow(pack, 1, Label4, "Label4", "&Файлы альбомов", "edPackAlb");
 
-    Label9 = new QLabel("%n - номер, %N - номер (2 знака),\n%I - исполнитель, %A - альбом, %Y - год");
+    Label9 =
+        new QLabel("%n - номер, %N - номер (2 знака),\n%I - исполнитель, %A - альбом, %Y - год");
     Label9->setObjectName("Label9");
 
     auto *layout = new QVBoxLayout(this);
@@ -160,8 +161,7 @@ void TTemplatesF::DisablePackTemplates()
 
 void TTemplatesF::cbxTemplChange(int index)
 {
-    if (const std::optional<TTemplateSet> chosen = fPresets->Choose(index))
-        SetTemplates(*chosen);
+    if (const std::optional<TTemplateSet> chosen = fPresets->Choose(index)) SetTemplates(*chosen);
     btnSave->setEnabled(TTemplatePresets::CanSave(index));
 }
 
@@ -174,8 +174,7 @@ void TTemplatesF::btnSaveAsClick()
 {
     const std::optional<QString> name =
         Prompt().Input(this, "Лорванта 2.0", "Введите имя шаблона:", cbxTempl->currentText());
-    if (!name)
-        return;
+    if (!name) return;
     RunReporting(this, [this, &name] {
         const int index = fPresets->SaveAs(*name, Templates());
         cbxTempl->addItem(*name);
@@ -191,8 +190,7 @@ bool EditImportTemplates(QWidget *parent, const QString &settingsFile, QString &
     dialog.edImportArt->setText(artistTemplate);
     dialog.edImportAlb->setText(albumTemplate);
     dialog.DisablePackTemplates();
-    if (Prompt().ShowModal(&dialog) != QDialog::Accepted)
-        return false;
+    if (Prompt().ShowModal(&dialog) != QDialog::Accepted) return false;
     artistTemplate = dialog.edImportArt->text();
     albumTemplate = dialog.edImportAlb->text();
     return true;
@@ -202,8 +200,7 @@ bool EditAllTemplates(QWidget *parent, const QString &settingsFile, TTemplateSet
 {
     TTemplatesF dialog(settingsFile, parent);
     dialog.SetTemplates(templates);
-    if (Prompt().ShowModal(&dialog) != QDialog::Accepted)
-        return false;
+    if (Prompt().ShowModal(&dialog) != QDialog::Accepted) return false;
     templates = dialog.Templates();
     return true;
 }

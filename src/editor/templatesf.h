@@ -43,23 +43,23 @@ public:
     // is appended to the list and chosen. Refused names are reported and change nothing.
     void btnSaveAsClick();
 
-    QGroupBox *GroupBox1;  // import: "Формат папок при создание списка воспроизведения"
+    QGroupBox *GroupBox1; // import: "Формат папок при создание списка воспроизведения"
     QLabel *Label1;
     QLineEdit *edImportArt;
     QLabel *Label2;
     QLineEdit *edImportAlb;
-    QGroupBox *GroupBox2;  // pack: "Сохранение пакета M3U"
+    QGroupBox *GroupBox2; // pack: "Сохранение пакета M3U"
     QLabel *Label3;
     QLineEdit *edPackArt;
     QLabel *Label4;
     QLineEdit *edPackAlb;
-    QGroupBox *GroupBox3;  // "Предустановки"
+    QGroupBox *GroupBox3; // "Предустановки"
     QComboBox *cbxTempl;
     QPushButton *btnSave;
     QPushButton *btnSaveAs;
-    QLabel *Label9;        // the placeholders' legend
-    QPushButton *BitBtn1;  // OK
-    QPushButton *BitBtn2;  // "Отмена"
+    QLabel *Label9;       // the placeholders' legend
+    QPushButton *BitBtn1; // OK
+    QPushButton *BitBtn2; // "Отмена"
 
 private:
     QGroupBox *CreatePresetGroup();

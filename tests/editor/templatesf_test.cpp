@@ -21,8 +21,8 @@
 // Sets print as their four texts in failure messages.
 void PrintTo(const TTemplateSet &set, std::ostream *out)
 {
-    *out << '{' << set.ImportArtist.toStdString() << " | " << set.ImportAlbum.toStdString()
-         << " | " << set.PackArtist.toStdString() << " | " << set.PackAlbum.toStdString() << '}';
+    *out << '{' << set.ImportArtist.toStdString() << " | " << set.ImportAlbum.toStdString() << " | "
+         << set.PackArtist.toStdString() << " | " << set.PackAlbum.toStdString() << '}';
 }
 
 namespace {
@@ -112,8 +112,7 @@ QString SpokenName(QWidget *widget)
 QString GroupOf(const QWidget *widget)
 {
     for (QWidget *parent = widget->parentWidget(); parent; parent = parent->parentWidget())
-        if (auto *group = qobject_cast<QGroupBox *>(parent))
-            return group->title();
+        if (auto *group = qobject_cast<QGroupBox *>(parent)) return group->title();
     return QString();
 }
 
@@ -176,13 +175,11 @@ TEST_F(TemplatesDialog, EveryControlIsReachedByTheTabKey)
     QWidget *widget = &dialog;
     do {
         widget = widget->nextInFocusChain();
-        if (widget->focusPolicy() & Qt::TabFocus)
-            reached << widget;
+        if (widget->focusPolicy() & Qt::TabFocus) reached << widget;
     } while (widget != &dialog);
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{dialog.edImportArt, dialog.edImportAlb, dialog.edPackArt,
-                                          dialog.edPackAlb, dialog.cbxTempl, dialog.btnSave,
-                                          dialog.btnSaveAs, dialog.BitBtn1, dialog.BitBtn2})
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             dialog.edImportArt, dialog.edImportAlb, dialog.edPackArt, dialog.edPackAlb,
+             dialog.cbxTempl, dialog.btnSave, dialog.btnSaveAs, dialog.BitBtn1, dialog.BitBtn2})
         EXPECT_TRUE(reached.contains(control)) << control->objectName().toStdString();
 }
 
@@ -321,23 +318,25 @@ TEST_F(TemplatesDialog, SaveAsCancelledOrRefusedChangesNothing)
 TEST_F(TemplatesDialog, TheFoldersDialogGetsBackOnlyItsTwoImportTemplatesAfterOk)
 {
     QString artist = "%n %I", album = "%A";
-    fPrompt.AnswerModal([](QWidget *widget) {
-        auto *dialog = qobject_cast<TTemplatesF *>(widget);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->edImportArt->text(), "%n %I");
-        EXPECT_EQ(dialog->edImportAlb->text(), "%A");
-        for (QWidget *part : std::initializer_list<QWidget *>{
-                 dialog->GroupBox2, dialog->Label3, dialog->Label4, dialog->edPackArt,
-                 dialog->edPackAlb})
-            EXPECT_FALSE(part->isEnabled()) << part->objectName().toStdString();
-        const QPalette disabled = dialog->edPackArt->palette();
-        EXPECT_EQ(disabled.color(QPalette::Disabled, QPalette::Base),
-                  disabled.color(QPalette::Disabled, QPalette::Button));
-        EXPECT_TRUE(dialog->edImportArt->isEnabled());
-        Choose(*dialog, 1);
-        EXPECT_EQ(dialog->edPackAlb->text(), "%N-%A (%Y)") << "disabled edits are filled too";
-        dialog->edImportAlb->setText("%N-%A");
-    }, QDialog::Accepted);
+    fPrompt.AnswerModal(
+        [](QWidget *widget) {
+            auto *dialog = qobject_cast<TTemplatesF *>(widget);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->edImportArt->text(), "%n %I");
+            EXPECT_EQ(dialog->edImportAlb->text(), "%A");
+            for (QWidget *part :
+                 std::initializer_list<QWidget *>{dialog->GroupBox2, dialog->Label3, dialog->Label4,
+                                                  dialog->edPackArt, dialog->edPackAlb})
+                EXPECT_FALSE(part->isEnabled()) << part->objectName().toStdString();
+            const QPalette disabled = dialog->edPackArt->palette();
+            EXPECT_EQ(disabled.color(QPalette::Disabled, QPalette::Base),
+                      disabled.color(QPalette::Disabled, QPalette::Button));
+            EXPECT_TRUE(dialog->edImportArt->isEnabled());
+            Choose(*dialog, 1);
+            EXPECT_EQ(dialog->edPackAlb->text(), "%N-%A (%Y)") << "disabled edits are filled too";
+            dialog->edImportAlb->setText("%N-%A");
+        },
+        QDialog::Accepted);
     EXPECT_TRUE(EditImportTemplates(nullptr, StoreFile(), artist, album));
     EXPECT_EQ(artist, "%N-%I");
     EXPECT_EQ(album, "%N-%A");
@@ -346,23 +345,27 @@ TEST_F(TemplatesDialog, TheFoldersDialogGetsBackOnlyItsTwoImportTemplatesAfterOk
 TEST_F(TemplatesDialog, CancelReadsNothingBackButPresetsSavedMeanwhileStay)
 {
     QString artist = "%I", album = "%Y - %A";
-    fPrompt.AnswerModal([this](QWidget *widget) {
-        auto *dialog = qobject_cast<TTemplatesF *>(widget);
-        dialog->SetTemplates(kTyped);
-        fPrompt.AnswerInput(QString("Сохранённый"));
-        dialog->btnSaveAs->click();
-    }, QDialog::Rejected);
+    fPrompt.AnswerModal(
+        [this](QWidget *widget) {
+            auto *dialog = qobject_cast<TTemplatesF *>(widget);
+            dialog->SetTemplates(kTyped);
+            fPrompt.AnswerInput(QString("Сохранённый"));
+            dialog->btnSaveAs->click();
+        },
+        QDialog::Rejected);
     EXPECT_FALSE(EditImportTemplates(nullptr, StoreFile(), artist, album));
     EXPECT_EQ(artist, "%I");
     EXPECT_EQ(album, "%Y - %A");
     EXPECT_EQ(StoredPreset(3), kTyped);
 
     TTemplateSet all = kDefaultSet;
-    fPrompt.AnswerModal([](QWidget *widget) {
-        auto *dialog = qobject_cast<TTemplatesF *>(widget);
-        EXPECT_EQ(dialog->Templates(), kDefaultSet);
-        Choose(*dialog, 3);
-    }, QDialog::Rejected);
+    fPrompt.AnswerModal(
+        [](QWidget *widget) {
+            auto *dialog = qobject_cast<TTemplatesF *>(widget);
+            EXPECT_EQ(dialog->Templates(), kDefaultSet);
+            Choose(*dialog, 3);
+        },
+        QDialog::Rejected);
     EXPECT_FALSE(EditAllTemplates(nullptr, StoreFile(), all));
     EXPECT_EQ(all, kDefaultSet);
 }
@@ -371,11 +374,13 @@ TEST_F(TemplatesDialog, TheOptionsDialogGetsBackAllFourAfterOk)
 {
     WriteStore(kStoreWithPresets);
     TTemplateSet all = kDefaultSet;
-    fPrompt.AnswerModal([](QWidget *widget) {
-        auto *dialog = qobject_cast<TTemplatesF *>(widget);
-        EXPECT_TRUE(dialog->edPackArt->isEnabled());
-        Choose(*dialog, 3);
-    }, QDialog::Accepted);
+    fPrompt.AnswerModal(
+        [](QWidget *widget) {
+            auto *dialog = qobject_cast<TTemplatesF *>(widget);
+            EXPECT_TRUE(dialog->edPackArt->isEnabled());
+            Choose(*dialog, 3);
+        },
+        QDialog::Accepted);
     EXPECT_TRUE(EditAllTemplates(nullptr, StoreFile(), all));
     EXPECT_EQ(all, kMine);
 }
