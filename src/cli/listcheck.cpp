@@ -14,6 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <atomic>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -141,20 +144,53 @@ TVerdicts Examine(const QString &path, TFileKind kind)
     return verdicts;
 }
 
+// A failure no reader expects (memory running out) is the file's problem, not the check's end.
+TVerdicts ExamineSafely(const QString &path, TFileKind kind)
+{
+    try {
+        return Examine(path, kind);
+    } catch (const std::exception &error) {
+        return Finding("unreadable", QString::fromUtf8(error.what()));
+    }
+}
+
+// A file the list names, and what examining it found.
+struct TNamedFile {
+    QString Path;
+    TFileKind Kind;
+    TVerdicts Verdicts;
+};
+
+// Examines every file on as many threads as the machine has cores: the files are independent,
+// and most of the time goes to decoding covers and reading songs.
+void ExamineAll(std::vector<TNamedFile> &files)
+{
+    std::atomic<size_t> next{0};
+    const auto work = [&files, &next] {
+        for (size_t i = next++; i < files.size(); i = next++)
+            files[i].Verdicts = ExamineSafely(files[i].Path, files[i].Kind);
+    };
+    std::vector<std::jthread> helpers;
+    for (unsigned i = 1; i < std::thread::hardware_concurrency(); ++i)
+        helpers.emplace_back(work);
+    work();
+}
+
+// First what the list names, in list order, each file once; then the files are examined, and
+// the problems come out in the order of the entries that name them.
 class TListChecker {
 public:
-    std::vector<TCheckProblem> Problems;
-
     void Check(const QString &path, TFileKind kind, const TCheckEntry &entry)
     {
         if (path.isEmpty())
             return; // the entry is not given
         const QString key = QChar(u'0' + int(kind)) + path;
-        auto seen = fSeen.find(key);
-        if (seen == fSeen.end())
-            seen = fSeen.insert(key, Examine(path, kind));
-        for (const TVerdict &verdict : *seen)
-            Problems.push_back({path, verdict.Problem, verdict.Detail, verdict.Found, entry});
+        auto known = fIndex.find(key);
+        if (known == fIndex.end()) {
+            known = fIndex.insert(key, fFiles.size());
+            fFiles.push_back({path, kind, {}});
+        }
+        fEntries.push_back({*known, entry});
     }
 
     // The picture-folder file, then each folder its lines name, as the photo page finds them:
@@ -165,7 +201,7 @@ public:
         const QString found = path.isEmpty() ? QString() : FindExistingFile(path);
         QFile file(found);
         if (found.isEmpty() || !QFileInfo(found).isFile() || !file.open(QIODevice::ReadOnly))
-            return; // reported above
+            return; // reported with the file
         const QString text = DecodeListText(file.readAll());
         const TListPaths folders(found);
         int line = 0;
@@ -178,8 +214,21 @@ public:
         }
     }
 
+    std::vector<TCheckProblem> Problems()
+    {
+        ExamineAll(fFiles);
+        std::vector<TCheckProblem> problems;
+        for (const auto &[file, entry] : fEntries)
+            for (const TVerdict &verdict : fFiles[file].Verdicts)
+                problems.push_back(
+                    {fFiles[file].Path, verdict.Problem, verdict.Detail, verdict.Found, entry});
+        return problems;
+    }
+
 private:
-    QHash<QString, TVerdicts> fSeen; // by kind and path
+    std::vector<TNamedFile> fFiles;
+    QHash<QString, size_t> fIndex; // of fFiles, by kind and path
+    std::vector<std::pair<size_t, TCheckEntry>> fEntries;
 };
 
 TCheckEntry Keyed(TCheckEntry entry, const char *key)
@@ -228,5 +277,5 @@ std::vector<TCheckProblem> CheckList(const TArtistColl &artists, const TDiscPath
     int position = 0;
     for (const TArtistItem &artist : artists)
         CheckArtist(checker, artist, ++position);
-    return std::move(checker.Problems);
+    return checker.Problems();
 }
