@@ -16,3 +16,4 @@ run bench-folderscan
 run bench-htmlview
 run bench-richtext
 run bench-imaging
+run bench-picturepages

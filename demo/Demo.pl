@@ -29,7 +29,7 @@ Text=veter\sneg\02.txt
 [Album]
 Name=Дорога домой
 Year=2004
-Picture=veter\doroga\cover.gif
+Picture=veter\doroga\cover.wmf
 Retsenzia=veter\doroga\review.txt
 Songs=2
 

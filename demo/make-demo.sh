@@ -2,8 +2,8 @@
 # Makes the demo disc in this folder: two artists, three albums, six short songs with spoken
 # titles, covers, photos, song texts, reviews, histories, an HTML section with frames, one clip,
 # readme.rtf and the list Demo.pl. Everything is generated here; nothing is taken from elsewhere.
-# Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv and perl. Running it again remakes the
-# same files (sox -R keeps its dither repeatable).
+# Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv, perl and python3. Running it again
+# remakes the same files (sox -R keeps its dither repeatable).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -80,6 +80,56 @@ picture() {
     -gravity center -annotate 0 "$caption" -strip "$@" "$out"
 }
 
+# A Windows metafile (placeable, 96 units an inch) of a road under an evening sky: rectangles, an
+# ellipse and a polygon in 200 x 200 logical units, written record by record.
+road_wmf() {
+  python3 - >"$1" <<'PY'
+import struct, sys
+# A Windows metafile of a road under an evening sky, drawn in 200 x 200 logical units.
+records = []
+def rec(func, *words):
+    records.append(struct.pack('<IH', 3 + len(words), func) + struct.pack('<%dh' % len(words), *words))
+def colour(r, g, b):
+    return struct.unpack('<hh', bytes([r, g, b, 0]))
+objects = 0
+def brush(r, g, b):
+    global objects
+    rec(0x02FC, 0, *colour(r, g, b), 0)   # CreateBrushIndirect: solid
+    rec(0x012D, 0)                        # SelectObject: the new brush takes slot 0
+    rec(0x01F0, 0)                        # DeleteObject: the selection keeps it alive
+def pen_none():
+    rec(0x02FA, 5, 0, 0, 0, 0)            # CreatePenIndirect: PS_NULL
+    rec(0x012D, 0)
+    rec(0x01F0, 0)
+rec(0x020B, 0, 0)                         # SetWindowOrg
+rec(0x020C, 200, 200)                     # SetWindowExt
+pen_none()
+for i, (r, g, b) in enumerate([(40, 30, 90), (90, 50, 110), (170, 80, 90), (230, 140, 80)]):
+    brush(r, g, b)
+    rec(0x041B, 30 * (i + 1), 201, 30 * i, 0)          # Rectangle: bottom, right, top, left
+brush(250, 210, 90)
+rec(0x0418, 140, 130, 90, 70)                          # Ellipse: the sun
+brush(60, 110, 60)
+rec(0x041B, 201, 201, 120, 0)                          # the fields
+brush(120, 110, 100)
+points = [(85, 120), (115, 120), (170, 200), (30, 200)]
+rec(0x0324, len(points), *[c for p in points for c in p])  # Polygon: the road
+brush(240, 240, 220)
+for y in (130, 150, 172):
+    w = 2 + (y - 120) // 20
+    rec(0x041B, y + 8 + (y - 120) // 10, 100 + w, y, 100 - w)
+rec(0x0000)
+body = b''.join(records)
+size = (18 + len(body)) // 2
+header = struct.pack('<HHHIHIH', 1, 9, 0x0300, size, 1, max(len(r) for r in records) // 2, 0)
+placeable = struct.pack('<IHhhhhHI', 0x9AC6CDD7, 0, 0, 0, 200, 200, 96, 0)
+check = 0
+for (w,) in struct.iter_unpack('<H', placeable[:20]):
+    check ^= w
+sys.stdout.buffer.write(placeable + struct.pack('<H', check) + header + body)
+PY
+}
+
 # --- artists, albums, songs ---------------------------------------------------------------------
 
 song veter/sneg/01.mp3 "Первый снег" 4 220 277 2 44100 96
@@ -93,13 +143,16 @@ id3v1 lesnaya/gavan/01.mp3 "Тихая гавань" "Анна Лесная" "Т
 song lesnaya/gavan/02.mp3 "Колыбельная" 3 294 370 2 44100 96
 
 picture veter/sneg/cover.jpg 200x200 '#1d3a6e' '#9fc3e8' 'Первый снег' -quality 80
-picture veter/doroga/cover.gif 200x200 '#6e3a1d' '#e8c39f' 'Дорога домой' -colors 32
+road_wmf veter/doroga/cover.wmf
 picture BMP3:lesnaya/gavan/cover.bmp 160x160 '#1d6e3a' '#9fe8c3' 'Тихая гавань' -colors 64 \
   -type Palette -compress none
 
 picture photos/zal/hall.jpg 320x240 '#202020' '#c08040' 'Зал' -quality 75
 picture photos/рассвет.jpg 320x240 '#402060' '#f0b060' 'Рассвет' -quality 75
 picture photos/stage.jpg 240x320 '#103040' '#60c0f0' 'Сцена' -quality 75
+picture photos/zal/афиша.gif 200x200 '#6e3a1d' '#e8c39f' 'Афиша' -colors 32
+picture BMP3:photos/zal/балкон.bmp 320x240 '#203040' '#a0c0e0' 'Балкон' -colors 128 \
+  -type Palette -compress none
 picture lesnaya/foto/portrait.jpg 240x320 '#305020' '#d0f0a0' 'Анна' -quality 75
 
 rtf >veter/history.rtf <<'EOF'
@@ -285,7 +338,7 @@ Text=veter\sneg\02.txt
 [Album]
 Name=Дорога домой
 Year=2004
-Picture=veter\doroga\cover.gif
+Picture=veter\doroga\cover.wmf
 Retsenzia=veter\doroga\review.txt
 Songs=2
 

@@ -2,21 +2,26 @@
 
 #include "platform/errorreport.h"
 #include "app/mainf_controls.h"
+#include "app/pagehost.h"
 #include "app/playhost.h"
 #include "app/songstree.h"
 #include "playback/mpegplayer.h"
 #include "transport/playcontrol.h"
 #include "views/albumcoverpage.h"
+#include "views/contentpage.h"
 #include "views/clipspage.h"
 #include "views/historypage.h"
 #include "views/htmlpage.h"
 #include "views/infopage.h"
 #include "views/photospage.h"
+#include "views/pictureactions.h"
 #include "views/reviewpage.h"
 #include "views/songtextpage.h"
 #include "views/volumepage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSlider>
@@ -39,7 +44,8 @@ const char *const PageCaptions[TMainF::PageCount] = {
 
 TMainF::TMainF(const TMainFOptions &options, QWidget *parent)
     : QMainWindow(parent), fOptions(options), fPlayer(std::make_unique<TMPEGPlayer>()),
-      fHost(std::make_unique<TMainPlayHost>(*this)), fControls(std::make_unique<TControls>())
+      fHost(std::make_unique<TMainPlayHost>(*this)),
+      fPageHost(std::make_unique<TMainPageHost>(*this)), fControls(std::make_unique<TControls>())
 {
     if (fOptions.ProgramFile.isEmpty())
         fOptions.ProgramFile = QCoreApplication::applicationFilePath();
@@ -91,8 +97,14 @@ void TMainF::CreateControls()
     setStatusBar(fPlayControl->StBar);
     resize(960, 600);
 
-    connect(PageControl1, &QTabWidget::currentChanged, this,
-            [this] { RunReporting(this, [this] { PageControl1Change(); }); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        RunReporting(this, [this] {
+            PageControl1Change();
+            if (auto *page = qobject_cast<TContentPage *>(PageControl1->currentWidget()))
+                page->PageShown();
+        });
+    });
+    qApp->installEventFilter(this);
     connect(SongsLst, &TSongsTree::Activated, this,
             [this] { RunReporting(this, [this] { fPlayControl->SongsLstDblClick(); }); });
     connect(SongsLst, &TSongsTree::PopupRequested, this, [this](const QPoint &at) {
@@ -108,7 +120,10 @@ void TMainF::CreatePages()
     PageControl1->setObjectName("PageControl1");
     PageControl1->setMinimumSize(315, 315);
     InfoTS = new TInfoPage(PageControl1);
-    QWidget *pages[PageCount] = {new TAlbumCoverPage, new TPhotosPage, new TSongTextPage,
+    PictureActions = new TPictureActions(this);
+    AlbumPicTS = new TAlbumCoverPage(*PictureActions, CoverCache, *fPageHost);
+    SongPicTS = new TPhotosPage(*PictureActions, PhotoList, Settings.SongPicIdx, *fPageHost);
+    QWidget *pages[PageCount] = {AlbumPicTS,          SongPicTS,        new TSongTextPage,
                                  new TReviewPage,     new THistoryPage, new THtmlPage,
                                  new TClipsPage,      InfoTS,           new TVolumePage};
     for (int page = 0; page < PageCount; ++page)
@@ -201,6 +216,8 @@ void TMainF::CloseWithoutQuery()
 void TMainF::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        RunReporting(this, [this] { FormShow(); });
     // A window manager may never activate the window (a bare X server): the first show then
     // stands in for the first activation, once the event loop runs.
     if (!Activated)
@@ -212,6 +229,25 @@ void TMainF::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Activated)
         RunReporting(this, [this] { FormActivate(); });
+}
+
+void TMainF::FormShow() { PictureActions->AsItIs->trigger(); }
+
+bool TMainF::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    const QString text = static_cast<QKeyEvent *>(event)->text();
+    QAction *action = text == u"*"   ? PictureActions->BestFit
+                      : text == u"+" ? PictureActions->ZoomIn
+                      : text == u"-" ? PictureActions->ZoomOut
+                      : text == u"/" ? PictureActions->AsItIs
+                                     : nullptr;
+    if (!action)
+        return false;
+    action->trigger();
+    return true;
 }
 
 void TMainF::FormActivate()

@@ -28,7 +28,11 @@ class QMenu;
 class QSplitter;
 class QTabWidget;
 class QToolBar;
+class TAlbumCoverPage;
 class TInfoPage;
+class TMainPageHost;
+class TPhotosPage;
+class TPictureActions;
 class TMPEGPlayer;
 class TMainPlayHost;
 class TPlayControl;
@@ -91,7 +95,10 @@ public:
     // ---- Controls other parts and tests reach by name -----------------------------------------
     TSongsTree *SongsLst = nullptr;
     QTabWidget *PageControl1 = nullptr;
+    TAlbumCoverPage *AlbumPicTS = nullptr;
+    TPhotosPage *SongPicTS = nullptr;
     TInfoPage *InfoTS = nullptr;
+    TPictureActions *PictureActions = nullptr; // the picture commands of both picture pages
     QSplitter *Splitter1 = nullptr;
     QWidget *ControlBar1 = nullptr;
     QToolBar *PlayerTBar = nullptr;
@@ -112,6 +119,7 @@ public:
 
     // ---- Window events --------------------------------------------------------------------------
     void FormCreate();
+    void FormShow();
     void FormActivate();
     void FormDestroy();
     // The close query: false keeps the window open.
@@ -150,6 +158,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // The key preview: "*", "+", "-" and "/" typed anywhere in the window size the picture.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -182,6 +192,9 @@ private:
     void ApplyPageVisibility();
     void ApplyAboutFile();
     void ClearMainWindowLists();
+    void ScanPhotos();
+    // Tells every content page that the list was rebuilt and scanned.
+    void NotifyPagesOfRebuild();
     // Every change of Artists goes through here: the expanded list refers to the library's items,
     // so it is emptied first and stays empty until the rebuild. load reports whether it replaced.
     bool ReplaceLibrary(const std::function<bool(TArtistColl &)> &load);
@@ -191,6 +204,7 @@ private:
     TMainFOptions fOptions;
     std::unique_ptr<TMPEGPlayer> fPlayer;
     std::unique_ptr<TMainPlayHost> fHost;
+    std::unique_ptr<TMainPageHost> fPageHost;
     std::unique_ptr<TPlayControl> fPlayControl;
     std::unique_ptr<TControls> fControls;
     bool fDecoderLoaded = false;

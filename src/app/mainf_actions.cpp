@@ -17,21 +17,9 @@ struct TActionText {
     QKeySequence Shortcut;
 };
 
-// Picture, HTML and clip commands: their pages bring the handlers.
+// HTML and clip commands: their pages bring the handlers. The picture commands are the picture
+// pages' (views/pictureactions.h).
 const TActionText PageActions[] = {
-    {"ZoomIn", "&Увеличить", "Увеличить размер картинки (+)", {}},
-    {"ZoomOut", "У&меньшить", "Уменьшить размер картинки (-)", {}},
-    {"AsItIs", "&Исходный размер", "Показать картинку в натуральныю величину (/)", {}},
-    {"Stretch", "&Растянуть", "Растянуть картинку на всю свободную область",
-     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal)},
-    {"BestFit", "Пропорциональное растя&жение",
-     "Растянуть на всю доступную область, сохраняя пропорции (*)", {}},
-    {"PrevPic", "&Предыдущая картинка", "Переход к предыдущей картинке",
-     QKeySequence(Qt::Key_PageUp)},
-    {"NextPic", "&Следующая картинка", "Переход к следующей картинке",
-     QKeySequence(Qt::Key_PageDown)},
-    {"JumpToPic", "Переход к картинке...", "Перейти к картинке путем выбора файла из списка", {}},
-    {"SlideShow", "&Слайдшоу", "Слайдшоу", {}},
     {"HTMLBack", "&Назад", "Назад", {}},
     {"HTMLFwd", "&Вперед", "Вперед", {}},
     {"HTMLHome", "&К оглавлению", "К оглавлению", {}},
@@ -105,11 +93,9 @@ void TMainF::CreateActions()
                    &TMainF::MP3InfoMIClick);
     for (const TActionText &text : PageActions)
         AddAction(text.Name, text.Caption, text.Hint, text.Shortcut)->setEnabled(false);
-    ActionNamed("SlideShow")->setCheckable(true);
     QAction *fullscreen = ActionNamed("clFullscreen");
     fullscreen->setCheckable(true);
     fullscreen->setChecked(true);
-    fControls->SlideShow = ActionNamed("SlideShow");
 }
 
 void TMainF::CreateMenus()

@@ -17,5 +17,4 @@ struct TMainF::TControls {
     QAction *ExpandPMI = nullptr;
     QMenu *miHTMLService = nullptr;
     QMenu *miClipService = nullptr;
-    QAction *SlideShow = nullptr;
 };

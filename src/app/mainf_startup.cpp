@@ -5,10 +5,13 @@
 #include "app/listtypes.h"
 #include "app/mainf.h"
 #include "app/songstree.h"
+#include "imaging/picture.h"
 #include "playback/mpegplayer.h"
+#include "richtext/picturedecoder.h"
 #include "transport/playcontrol.h"
 #include "settings/settingsstore.h"
 #include "views/infopage.h"
+#include "views/photospage.h"
 
 #include <QFileInfo>
 #include <QSplitter>
@@ -19,6 +22,9 @@ void TMainF::FormCreate()
     // The play control seeds its random source when it is made.
     Activated = false;
     Settings.SongPicIdx = 0;
+    // Covers decode from the first song selection on; documents draw their metafiles too.
+    InstallPictureFactory();
+    SetPictureDecoder(DecodePictureBytes);
     try {
         if (!fOptions.DecoderFolder.isEmpty())
             fPlayer->PathToDLL = fOptions.DecoderFolder + '/';
@@ -38,6 +44,7 @@ void TMainF::StartUp()
 {
     const QString listName = ChooseInitialList();
     fPlayControl->SongIndex = Settings.SongIndex;
+    SongPicTS->SetSlideshowInterval(Settings.SlideshowInterval);
     fPlayControl->ShuffleTB->setChecked(Settings.Shuffle);
     fPlayControl->RepeatTB->setChecked(Settings.Repeat);
     Splitter1->setSizes({Settings.SongsListWidth, qMax(PageControl1->width(), 315)});

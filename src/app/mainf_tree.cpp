@@ -5,10 +5,13 @@
 #include "app/mainf_controls.h"
 #include "app/nodecaptions.h"
 #include "app/songstree.h"
+#include "library/picturescan.h"
 #include "platform/filefinder.h"
 #include "playback/mpegplayer.h"
 #include "transport/playcontrol.h"
+#include "views/contentpage.h"
 #include "views/infopage.h"
+#include "views/scandirf.h"
 
 #include <QTabWidget>
 
@@ -120,20 +123,48 @@ void TMainF::ApplyAboutFile()
 
 void TMainF::BuildPhotoAndClipLists()
 {
+    // The window paints before the scans hold it. It only paints: other events (a close among
+    // them) wait, as nothing here is ready for them halfway through the rebuild.
+    if (isVisible())
+        repaint();
+    // The clip list: the clips page brings its scan here, before the photos.
     ClipList.clear();
     SetPageVisible(ClipsPage, false);
     ViewItem(ClipsPage)->setEnabled(false);
     fControls->miClipService->setEnabled(false);
-    const bool hasPhotos =
-        std::any_of(PhotoList.begin(), PhotoList.end(), [](const QString &p) { return !p.isEmpty(); });
+    ScanPhotos();
+    const bool hasPhotos = HasPhotos(PhotoList);
     if (!PhotoList.isEmpty() && Settings.SongPicIdx >= PhotoList.size())
         Settings.SongPicIdx = int(PhotoList.size()) - 1;
     SetPageVisible(SongPicPage, hasPhotos);
     ViewItem(SongPicPage)->setEnabled(hasPhotos);
+    NotifyPagesOfRebuild();
     PageControl1Change();
     if (PageVisible(AlbumPicPage))
         ShowPage(AlbumPicPage);
     Rebuilding = false;
+}
+
+// The photos of the list's photo folder, or of the folders the artists' picture-folder files
+// name; without either, the songs' own photos the rebuild listed stay the list.
+void TMainF::ScanPhotos()
+{
+    if (!DiscPaths.PhotosFolder.isEmpty()) {
+        const TScanWindowScope scanning;
+        ScanPictureFolder(DiscPaths.PhotosFolder, true, PhotoList, ReportScannedFolder);
+    } else if (UseArtistPicPaths) {
+        CollectArtistPhotoFolders(Artists, PhotoFolders);
+        const TScanWindowScope scanning;
+        for (const QString &folder : std::as_const(PhotoFolders))
+            ScanPictureFolder(folder, false, PhotoList, ReportScannedFolder);
+    }
+}
+
+void TMainF::NotifyPagesOfRebuild()
+{
+    for (int page = 0; page < PageCount; ++page)
+        if (auto *content = qobject_cast<TContentPage *>(Page(TPage(page))))
+            content->ListRebuilt();
 }
 
 void TMainF::PopupMenu1Popup()

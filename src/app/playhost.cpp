@@ -1,6 +1,7 @@
 #include "app/playhost.h"
 
 #include "app/mainf.h"
+#include "views/albumcoverpage.h"
 
 #include "platform/errorreport.h"
 
@@ -17,9 +18,11 @@ void TMainPlayHost::SetCaption(const QString &caption)
     fWindow.setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
 }
 
-// The cover, text, review and history pages follow the song once their contents arrive; the
-// placeholders have nothing to refresh.
-void TMainPlayHost::ShowSongOnActivePage(const TExpandedSong &) {}
+void TMainPlayHost::ShowSongOnActivePage(const TExpandedSong &song)
+{
+    if (auto *page = qobject_cast<TContentPage *>(fWindow.PageControl1->currentWidget()))
+        page->SongChanged(song);
+}
 
 // No clip is ever open until the clips page plays them.
 void TMainPlayHost::StopClip() {}
@@ -40,13 +43,21 @@ void TMainPlayHost::ActivateArtistNode(int artist)
         fWindow.ShowPage(TMainF::HistoryPage);
 }
 
-void TMainPlayHost::ActivateAlbumNode(int, int)
+void TMainPlayHost::ActivateAlbumNode(int artist, int album)
 {
-    // The cover and review pages show the album's cover or review once their contents arrive;
-    // any other page gives way to the cover page.
+    // The review page shows the album's review once its contents arrive; any other page than
+    // the two gives way to the cover page.
     const int page = fWindow.PageControl1->currentIndex();
-    if (page != TMainF::AlbumPicPage && page != TMainF::RetsPage)
+    if (page == TMainF::RetsPage)
+        return;
+    if (page != TMainF::AlbumPicPage)
         fWindow.ShowPage(TMainF::AlbumPicPage);
+    if (!fWindow.Artists.IsValidIndex(artist) ||
+        !fWindow.Artists[artist].Albums.IsValidIndex(album))
+        return;
+    const QString cover = fWindow.Artists[artist].Albums[album].Picture;
+    if (!cover.isEmpty())
+        fWindow.AlbumPicTS->ShowAlbumPicture(cover);
 }
 
 void TMainPlayHost::ReportStateFileFailure(const QString &message)

@@ -1,9 +1,20 @@
 #include "htmlview/images.h"
 
+#include "imaging/picture.h"
+
 #include <QImageReader>
 
 QImage LoadHtmlImage(const QString &file)
 {
+    // The disc's picture formats, metafiles among them, go through the picture component, as on
+    // the picture pages; anything else (PNG), or a picture whose extension is wrong, by content.
+    TImagePicture picture;
+    if (picture.LoadFromFile(file)) {
+        try {
+            return picture.ToImage();
+        } catch (const EPictureError &) {
+        }
+    }
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true); // pictures on discs often carry the wrong extension
     return reader.read();

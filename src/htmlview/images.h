@@ -7,7 +7,7 @@
 #include <list>
 #include <utility>
 
-// The picture in file (JPEG, GIF, PNG, BMP ...); a null image when it cannot be read.
+// The picture in file (JPEG, GIF, BMP, WMF, EMF, PNG ...); a null image when it cannot be read.
 QImage LoadHtmlImage(const QString &file);
 
 // The last Capacity pictures asked for, by file name; the least recently used goes first.

@@ -26,6 +26,8 @@ QByteArray ReadPictureFile(const QString &fileName)
 } // namespace
 
 TImagePicture::TImagePicture() = default;
+TImagePicture::TImagePicture(const TImagePicture &other) = default;
+TImagePicture &TImagePicture::operator=(const TImagePicture &other) = default;
 TImagePicture::~TImagePicture() = default;
 
 void TImagePicture::Load(const QString &fileName)
@@ -33,7 +35,7 @@ void TImagePicture::Load(const QString &fileName)
     const QString suffix = QFileInfo(fileName).suffix();
     const TPictureFormat *format = FormatForSuffix(suffix);
     if (!format) throw EPictureError(QStringLiteral("Неизвестный тип рисунка: ") + fileName);
-    std::unique_ptr<TPictureData> data = format->open(ReadPictureFile(fileName));
+    std::shared_ptr<const TPictureData> data = format->open(ReadPictureFile(fileName));
     fData = std::move(data);
     fFormatName = QLatin1String(format->name);
 }
@@ -42,7 +44,7 @@ void TImagePicture::LoadFromData(const QByteArray &bytes, const QString &formatN
 {
     const TPictureFormat *format = FormatForName(formatName);
     if (!format) throw EPictureError(QStringLiteral("Неизвестный формат рисунка: ") + formatName);
-    std::unique_ptr<TPictureData> data = format->open(bytes);
+    std::shared_ptr<const TPictureData> data = format->open(bytes);
     fData = std::move(data);
     fFormatName = QLatin1String(format->name);
 }
@@ -93,4 +95,15 @@ QImage TImagePicture::ToImage(QSize size) const
 void InstallPictureFactory()
 {
     SetPictureFactory([] { return std::make_unique<TImagePicture>(); });
+}
+
+QImage DecodePictureBytes(const QByteArray &bytes, const QString &formatName, const QSize &goal)
+{
+    try {
+        TImagePicture picture;
+        picture.LoadFromData(bytes, formatName);
+        return picture.ToImage(goal);
+    } catch (const EPictureError &) {
+        return QImage();
+    }
 }

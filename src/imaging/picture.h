@@ -1,6 +1,7 @@
 #pragma once
 // The picture object: loads a picture file with the decoder its extension names (never by its
-// content), reports its natural size and draws it stretched into any rectangle.
+// content), reports its natural size and draws it stretched into any rectangle. Copies share the
+// loaded picture (and what it has decoded for drawing): copying a cached picture is cheap.
 
 #include "imaging/pictureerror.h"
 #include "library/pictures.h"
@@ -16,6 +17,8 @@ class TPictureData;
 class TImagePicture final : public TPicture {
 public:
     TImagePicture();
+    TImagePicture(const TImagePicture &other);
+    TImagePicture &operator=(const TImagePicture &other);
     ~TImagePicture() override;
 
     // Loads the file by its extension ("JPEG" for .jpg/.jpeg, "GIF", "BMP" for .bmp/.dib, "WMF",
@@ -39,9 +42,14 @@ public:
     QImage ToImage(QSize size = QSize()) const;
 
 private:
-    std::unique_ptr<TPictureData> fData;
+    std::shared_ptr<const TPictureData> fData;
     QString fFormatName;
 };
 
 // Makes every new picture item of the core hold a TImagePicture; called once at start-up.
 void InstallPictureFactory();
+
+// The picture in bytes of a registered format, as an image of goal pixels (its natural size when
+// goal is empty); a null image when it cannot be decoded. The shape of the document readers'
+// picture decoders.
+QImage DecodePictureBytes(const QByteArray &bytes, const QString &formatName, const QSize &goal);

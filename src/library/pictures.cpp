@@ -36,8 +36,11 @@ void TPicItem::SetFileName(const QString &value)
     if (value == fFileName)
         return;
     const QString existing = FindExistingFile(value);
-    if (!existing.isEmpty() && fPicture->LoadFromFile(existing))
+    if (!existing.isEmpty() && fPicture->LoadFromFile(existing)) {
         fFileName = value;
-    else
+        fFailedFileName.clear();
+    } else {
         fPicture->Clear();
+        fFailedFileName = value;
+    }
 }

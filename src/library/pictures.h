@@ -37,9 +37,12 @@ public:
     // Loads the file (found without regard to letter case) unless value equals FileName; on
     // failure the picture is emptied and FileName keeps its previous value.
     void SetFileName(const QString &value);
+    // The value of the last SetFileName that failed; empty once a load succeeds.
+    const QString &FailedFileName() const { return fFailedFileName; }
 
 private:
     std::unique_ptr<TPicture> fPicture;
     QString fFileName;
+    QString fFailedFileName;
 };
 using TPicsColl = TCollection<TPicItem>;

@@ -113,7 +113,7 @@ private:
     QString Path(QByteArrayView value)
     {
         if (fEncoding == TTextEncoding::Utf8)
-            return fPaths.Expand(QString::fromUtf8(value));
+            return fPaths.Expand(DecodeUtf8(value));
         DecodeCp1251Into(fScratch, value); // only the expanded path is kept
         return fPaths.Expand(fScratch);
     }

@@ -1,5 +1,7 @@
 #include "platform/codepage.h"
 
+#include <QStringDecoder>
+
 #include <array>
 #include <cstdint>
 
@@ -215,9 +217,16 @@ TTextEncoding DetectListEncoding(QByteArrayView bytes)
     return utf8 ? TTextEncoding::Utf8 : TTextEncoding::Cp1251;
 }
 
+QString DecodeUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                       QStringConverter::Flag::Stateless);
+    return decoder(bytes);
+}
+
 QString DecodeText(TTextEncoding encoding, QByteArrayView bytes)
 {
-    return encoding == TTextEncoding::Utf8 ? QString::fromUtf8(bytes) : DecodeCp1251(bytes);
+    return encoding == TTextEncoding::Utf8 ? DecodeUtf8(bytes) : DecodeCp1251(bytes);
 }
 
 QString DecodeListText(QByteArrayView bytes)

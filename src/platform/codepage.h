@@ -33,6 +33,9 @@ TTextEncoding DetectListEncoding(QByteArrayView bytes);
 // The bytes without a leading UTF-8 byte-order mark.
 QByteArrayView WithoutBom(QByteArrayView bytes);
 QString DecodeText(TTextEncoding encoding, QByteArrayView bytes);
+// UTF-8 to text, a leading U+FEFF kept as the character it is (QString::fromUtf8 drops it as a
+// byte-order mark, which inside a file it is not).
+QString DecodeUtf8(QByteArrayView bytes);
 
 // Whole list text (BOM stripped, detection as above) as one string.
 QString DecodeListText(QByteArrayView bytes);

@@ -59,7 +59,7 @@ private:
             return {};
         QString alphabet = QString::fromUtf16(u"abcXYZ 019=[]#;.,-_АбвЯёЁ№\"'%");
         if (fWide)
-            alphabet += QString::fromUtf16(u"日Ωß");
+            alphabet += QString::fromUtf16(u"日Ωß\uFEFF"); // U+FEFF: no byte-order mark inside a value
         return Text(alphabet, 12);
     }
 

@@ -1,9 +1,11 @@
 // Pictures: decoded through the installed decoder and shown at the size the document gives.
 #include "rtftesting.h"
 
+#include "imaging/picture.h"
 #include "richtext/picturedecoder.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QTextBlock>
 #include <QTextFragment>
 #include <QTextImageFormat>
@@ -177,4 +179,19 @@ TEST_F(RtfPictures, DibFileHeaderPointsPastTheColourTable)
     ASSERT_EQ(bmp.size(), dib.size() + 14);
     EXPECT_EQ(QImage::fromData(bmp, "BMP").pixelColor(0, 0), QColor(Qt::red));
     EXPECT_TRUE(DibAsBmpFile(QByteArray("\x05\0\0\0", 4)).isEmpty());
+}
+
+TEST_F(RtfPictures, ThePictureComponentDrawsMetafilesAtTheirGoalSize)
+{
+    QFile file(QStringLiteral(LORVANTA_PICTURES_DIR "/drawing.wmf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray wmf = file.readAll().mid(22); // documents hold it without the placeable header
+    SetPictureDecoder(DecodePictureBytes);
+    const auto document =
+        Document(Pict("\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720", wmf));
+    const QList<TShownImage> images = Images(*document);
+    ASSERT_EQ(images.size(), 1);
+    EXPECT_EQ(images[0].image.size(), QSize(96, 48));
+    EXPECT_TRUE(Images(*Document(Pict("\\wmetafile8\\picwgoal1440\\pichgoal720", "garbage")))
+                    .isEmpty());
 }
