@@ -4,11 +4,10 @@
 #include "decoder/locatedreader.h"
 #include "imaging/limits.h"
 #include "imaging/picture.h"
-#include "platform/codepage.h"
+#include "library/picturescan.h"
 #include "platform/filefinder.h"
 #include "platform/ioerror.h"
 #include "platform/listpath.h"
-#include "platform/textlines.h"
 #include "richtext/documenttext.h"
 
 #include <QFile>
@@ -193,25 +192,17 @@ public:
         fEntries.push_back({*known, entry});
     }
 
-    // The picture-folder file, then each folder its lines name, as the photo page finds them:
-    // relative to the file's folder, or from its volume's root after "\"; empty lines name none.
-    void CheckPictureFolderFile(const QString &path, TCheckEntry entry)
+    // The picture-folder file, then each folder its lines name, as the photos page finds them.
+    void CheckPictureFolderFile(const QString &path, const TCheckEntry &entry)
     {
         Check(path, TFileKind::PlainFile, entry);
         const QString found = path.isEmpty() ? QString() : FindExistingFile(path);
-        QFile file(found);
-        if (found.isEmpty() || !QFileInfo(found).isFile() || !file.open(QIODevice::ReadOnly))
+        if (found.isEmpty() || !QFileInfo(found).isFile())
             return; // reported with the file
-        const QString text = DecodeListText(file.readAll());
-        const TListPaths folders(found);
-        int line = 0;
-        for (TLineCursor<QStringView> cursor(text); !cursor.AtEnd(); cursor.Next()) {
-            ++line;
-            if (cursor.Line().trimmed().isEmpty())
-                continue;
-            entry.Line = line;
-            Check(folders.Expand(cursor.Line()), TFileKind::Folder, entry);
-        }
+        QStringList folders;
+        ReadPictureFolderFile(found, folders);
+        for (const QString &folder : folders)
+            Check(folder, TFileKind::Folder, entry);
     }
 
     std::vector<TCheckProblem> Problems()
@@ -246,17 +237,17 @@ void CheckSong(TListChecker &checker, const TSongItem &song, const TCheckEntry &
 
 void CheckAlbum(TListChecker &checker, const TAlbItem &album, int artist, int position)
 {
-    const TCheckEntry at{"Album", {}, artist, position, 0, album.Name, 0};
+    const TCheckEntry at{"Album", {}, artist, position, 0, album.Name};
     checker.Check(album.Picture, TFileKind::Picture, Keyed(at, "Picture"));
     checker.Check(album.Retsenzia, TFileKind::Document, Keyed(at, "Retsenzia"));
     int song = 0;
     for (const TSongItem &item : album.Songs)
-        CheckSong(checker, item, {"Song", {}, artist, position, ++song, item.Title, 0});
+        CheckSong(checker, item, {"Song", {}, artist, position, ++song, item.Title});
 }
 
 void CheckArtist(TListChecker &checker, const TArtistItem &artist, int position)
 {
-    const TCheckEntry at{"Artist", {}, position, 0, 0, artist.Name, 0};
+    const TCheckEntry at{"Artist", {}, position, 0, 0, artist.Name};
     checker.Check(artist.History, TFileKind::Document, Keyed(at, "History"));
     checker.CheckPictureFolderFile(artist.PicPaths, Keyed(at, "PicPaths"));
     int album = 0;
@@ -269,7 +260,7 @@ void CheckArtist(TListChecker &checker, const TArtistItem &artist, int position)
 std::vector<TCheckProblem> CheckList(const TArtistColl &artists, const TDiscPaths &paths)
 {
     TListChecker checker;
-    const TCheckEntry common{"Common", {}, 0, 0, 0, {}, 0};
+    const TCheckEntry common{"Common", {}, 0, 0, 0, {}};
     checker.Check(paths.AboutFile, TFileKind::Document, Keyed(common, "About"));
     checker.Check(paths.PhotosFolder, TFileKind::Folder, Keyed(common, "Photos"));
     checker.Check(paths.HTMLFile, TFileKind::PlainFile, Keyed(common, "HTML"));

@@ -18,7 +18,6 @@ struct TCheckEntry {
     int Album = 0;
     int Song = 0;
     QString Title; // the artist's or album's name, the song's title; empty for "Common"
-    int Line = 0;  // the line of a picture-folder file that names a folder; 0 otherwise
 };
 
 struct TCheckProblem {
@@ -31,7 +30,7 @@ struct TCheckProblem {
 };
 
 // Checks every file and folder the list names: the disc-wide paths, then each artist (history,
-// picture-folder file and the folders its lines name), album (cover, review) and song (sound
+// picture-folder file and the folders its lines name, reported under the artist's "PicPaths"), album (cover, review) and song (sound
 // file, picture, text) in list order. The problems in that order; none for a clean list. A file
 // named by several entries is read once and reported for each of them.
 std::vector<TCheckProblem> CheckList(const TArtistColl &artists, const TDiscPaths &paths);

@@ -103,7 +103,6 @@ QByteArray CheckProblemJson(const TCheckProblem &problem)
             .Key("album").Value(entry.Album)
             .Key("song").Value(entry.Song)
             .Key("title").Value(entry.Title)
-            .Key("line").Value(entry.Line)
             .EndObject()
         .EndObject();
     return json.Text();

@@ -15,5 +15,5 @@ QByteArray SummaryJson(const TArtistColl &artists, const TExpandedSongColl &play
 // {"title":..,"artist":..,"album":..,"year":..,"comment":..,"genre":..,"fileSize":N}
 QByteArray TagsJson(const TMP3TagInfo &info);
 // One problem of the check, on one line: {"file":..,"problem":..,"detail":..,"found":..,
-// "entry":{"section":..,"key":..,"artist":N,"album":N,"song":N,"title":..,"line":N}}
+// "entry":{"section":..,"key":..,"artist":N,"album":N,"song":N,"title":..}}
 QByteArray CheckProblemJson(const TCheckProblem &problem);

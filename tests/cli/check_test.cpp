@@ -37,7 +37,7 @@ protected:
         WriteCp1251("disc.pl", kCleanList);
     }
 
-    // The report's lines, each as "problem section key artist.album.song line file", the file
+    // The report's lines, each as "problem section key artist.album.song file", the file
     // relative to the temporary folder.
     QStringList Problems(const CliResult &result) const
     {
@@ -48,13 +48,12 @@ protected:
             const QJsonObject problem = QJsonDocument::fromJson(line).object();
             const QJsonObject entry = problem["entry"].toObject();
             EXPECT_FALSE(problem["detail"].toString().isEmpty()) << line.constData();
-            problems << QStringLiteral("%1 %2 %3 %4.%5.%6 %7 %8")
+            problems << QStringLiteral("%1 %2 %3 %4.%5.%6 %7")
                             .arg(problem["problem"].toString(), entry["section"].toString(),
                                  entry["key"].toString())
                             .arg(entry["artist"].toInt())
                             .arg(entry["album"].toInt())
                             .arg(entry["song"].toInt())
-                            .arg(entry["line"].toInt())
                             .arg(QString(problem["file"].toString()).remove(fDir.path() + '/'));
         }
         return problems;
@@ -108,20 +107,20 @@ TEST_F(CheckTest, ReportsEachProblemOnALineOfItsOwnInListOrder)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     EXPECT_EQ(Problems(r), QStringList({
-                               "case Common About 0.0.0 0 README.rtf",
-                               "not-folder Common Photos 0.0.0 0 bell/pics.txt",
-                               "missing Common HTML 0.0.0 0 html/missing.htm",
-                               "foreign Common Clips 0.0.0 0 E:\\clips",
-                               "bad-text Artist History 1.0.0 0 bell/cut.rtf",
-                               "missing Artist PicPaths 1.0.0 2 bell/nowhere",
-                               "bad-picture Album Picture 1.1.0 0 bell/broken.jpg",
-                               "bad-text Album Retsenzia 1.1.0 0 bell/fake.rtf",
-                               "not-mpeg Song File 1.1.1 0 bell/garbage.mp3",
-                               "not-file Song Text 1.1.1 0 bell",
-                               "not-mpeg Song File 1.1.2 0 bell/picture.mp3",
-                               "bad-picture Song Picture 1.1.2 0 bell/broken.jpg",
-                               "case Song File 1.1.3 0 BELL/First/01.MP3",
-                               "not-mpeg Song File 1.1.4 0 bell/empty.mp3",
+                               "case Common About 0.0.0 README.rtf",
+                               "not-folder Common Photos 0.0.0 bell/pics.txt",
+                               "missing Common HTML 0.0.0 html/missing.htm",
+                               "foreign Common Clips 0.0.0 E:\\clips",
+                               "bad-text Artist History 1.0.0 bell/cut.rtf",
+                               "missing Artist PicPaths 1.0.0 bell/nowhere/",
+                               "bad-picture Album Picture 1.1.0 bell/broken.jpg",
+                               "bad-text Album Retsenzia 1.1.0 bell/fake.rtf",
+                               "not-mpeg Song File 1.1.1 bell/garbage.mp3",
+                               "not-file Song Text 1.1.1 bell",
+                               "not-mpeg Song File 1.1.2 bell/picture.mp3",
+                               "bad-picture Song Picture 1.1.2 bell/broken.jpg",
+                               "case Song File 1.1.3 BELL/First/01.MP3",
+                               "not-mpeg Song File 1.1.4 bell/empty.mp3",
                            }));
     EXPECT_TRUE(r.out.endsWith("}\n"));
 }
@@ -137,7 +136,7 @@ TEST_F(CheckTest, ACaseOnlyMatchNamesTheFileFoundAndItsEntry)
               InDir(R"({"file":"@/Bell/first/01.mp3","problem":"case","detail":"Найден только )"
                     R"(без учёта регистра букв: на копии диска, где регистр различается, не )"
                     R"(найдётся","found":"@/bell/first/01.mp3","entry":{"section":"Song",)"
-                    R"("key":"File","artist":1,"album":1,"song":1,"title":"Dawn","line":0}})"
+                    R"("key":"File","artist":1,"album":1,"song":1,"title":"Dawn"}})"
                     "\n"));
 }
 
@@ -148,8 +147,8 @@ TEST_F(CheckTest, AnM3uListNamesItsSongsAsTheSongsOfOneAlbum)
                        "bell/none.txt\r\n");
     const CliResult r = Run({"check", "mixed.m3u"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(Problems(r), QStringList({"missing Song File 1.1.2 0 bell/none.mp3",
-                                        "not-mpeg Song File 1.1.3 0 bell/none.txt"}));
+    EXPECT_EQ(Problems(r), QStringList({"missing Song File 1.1.2 bell/none.mp3",
+                                        "not-mpeg Song File 1.1.3 bell/none.txt"}));
     EXPECT_TRUE(r.out.contains(R"("title":"Кто-то - Нигде")")) << r.out.toStdString();
 }
 
