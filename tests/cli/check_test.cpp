@@ -43,8 +43,7 @@ protected:
     {
         QStringList problems;
         for (const QByteArray &line : result.out.split('\n')) {
-            if (line.isEmpty())
-                continue;
+            if (line.isEmpty()) continue;
             const QJsonObject problem = QJsonDocument::fromJson(line).object();
             const QJsonObject entry = problem["entry"].toObject();
             EXPECT_FALSE(problem["detail"].toString().isEmpty()) << line.constData();
