@@ -1,4 +1,5 @@
-// RTF reader on arbitrary bytes: the plain text, the document and its layout at a page's width.
+// RTF reader on arbitrary bytes: the plain text, whether the document is cut short, the document
+// and its layout at a page's width.
 // Bytes that do not start as RTF are read as the body of a document, so that every input reaches
 // the reader.
 #include "richtext/richtext.h"
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!IsRtf(bytes))
         bytes.prepend("{\\rtf1 ");
     DocumentPlainText(bytes);
+    IsCutRtf(bytes);
     QTextDocument document;
     ReadTextDocument(bytes, document);
     document.setTextWidth(400);

@@ -2,6 +2,7 @@
 
 #include "cli/clierror.h"
 #include "cli/jsonwriter.h"
+#include "cli/listcheck.h"
 #include "cli/listinput.h"
 #include "cli/listjson.h"
 #include "imaging/picture.h"
@@ -125,4 +126,16 @@ QByteArray PictureCommand(const QString &file, const QString &out, QSize size)
         .Key("height").Value(static_cast<long long>(picture.NaturalSize().height()))
         .EndObject();
     return json.Text();
+}
+
+QByteArray CheckCommand(const QString &file)
+{
+    const TLoadedList &list = LoadCommandList(file);
+    QByteArray report;
+    for (const TCheckProblem &problem : CheckList(list.artists, list.paths)) {
+        if (!report.isEmpty())
+            report += '\n';
+        report += CheckProblemJson(problem);
+    }
+    return report;
 }

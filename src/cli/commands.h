@@ -27,3 +27,6 @@ QByteArray TextCommand(const QString &file);
 // size when that is given, into a PNG file out (written atomically); returns
 // {"format":...,"width":...,"height":...} with the natural size.
 QByteArray PictureCommand(const QString &file, const QString &out, QSize size);
+// A disc author's check of the list (cli/listcheck.h): one line of CheckProblemJson for each
+// problem, in list order; empty when the list is clean.
+QByteArray CheckCommand(const QString &file);

@@ -86,3 +86,24 @@ QByteArray TagsJson(const TMP3TagInfo &info)
         .EndObject();
     return json.Text();
 }
+
+QByteArray CheckProblemJson(const TCheckProblem &problem)
+{
+    const TCheckEntry &entry = problem.Entry;
+    JsonWriter json;
+    json.BeginObject()
+        .Key("file").Value(problem.File)
+        .Key("problem").Value(problem.Problem)
+        .Key("detail").Value(problem.Detail)
+        .Key("found").Value(problem.Found)
+        .Key("entry").BeginObject()
+            .Key("section").Value(entry.Section)
+            .Key("key").Value(entry.Key)
+            .Key("artist").Value(entry.Artist)
+            .Key("album").Value(entry.Album)
+            .Key("song").Value(entry.Song)
+            .Key("title").Value(entry.Title)
+            .EndObject()
+        .EndObject();
+    return json.Text();
+}

@@ -1,8 +1,9 @@
 // lorvanta-list: the core's list operations for scripts and tests.
 //   dump [--summary] FILE | convert IN OUT | pack IN OUT.m3u [--artist T] [--album T] | tags FILE
 //   | scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] [--histories DIR]
-//     [--artist T] [--album T] | text FILE | picture FILE OUT.png [--size WxH]
-// Exit status 0 on success; 1 with one line on standard error for bad input.
+//     [--artist T] [--album T] | text FILE | picture FILE OUT.png [--size WxH] | check LIST
+// Exit status 0 on success; 1 with one line on standard error for bad input. check prints its
+// report on standard output, one line per problem, and ends with status 1 when there is one.
 
 #include "cli/clierror.h"
 #include "cli/commands.h"
@@ -25,7 +26,7 @@ const char kUsage[] = "Использование: lorvanta-list dump [--summary
                       "pack IN OUT.m3u [--artist TEMPLATE] [--album TEMPLATE] | tags FILE | "
                       "scan MP3DIR OUT [--covers DIR] [--texts DIR] [--reviews DIR] "
                       "[--histories DIR] [--artist TEMPLATE] [--album TEMPLATE] | text FILE | "
-                      "picture FILE OUT.png [--size WxH]";
+                      "picture FILE OUT.png [--size WxH] | check LIST";
 
 // The command's words after its name: the flag, the options with their values, and the
 // positional arguments.
@@ -158,8 +159,22 @@ QByteArray Picture(const QStringList &words)
                           AbsoluteArgPath(args.positional[1]), size);
 }
 
-// Runs the command; returns the text for standard output.
-QByteArray Run(const QString &command, const QStringList &words)
+// What a command prints on standard output and the status it ends with.
+struct TOutput {
+    TOutput(QByteArray text = {}, int status = 0) : text(std::move(text)), status(status) {}
+    QByteArray text;
+    int status;
+};
+
+TOutput Check(const QStringList &words)
+{
+    const TArgs args = ParseArgs(words, {}, 1);
+    const QByteArray report = CheckCommand(AbsoluteArgPath(args.positional[0]));
+    return {report, report.isEmpty() ? 0 : 1};
+}
+
+// Runs the command.
+TOutput Run(const QString &command, const QStringList &words)
 {
     if (command == QLatin1String("dump"))
         return Dump(words);
@@ -173,6 +188,8 @@ QByteArray Run(const QString &command, const QStringList &words)
         return Scan(words);
     if (command == QLatin1String("picture"))
         return Picture(words);
+    if (command == QLatin1String("check"))
+        return Check(words);
     UsageError();
 }
 
@@ -195,7 +212,7 @@ int main(int argc, char **argv)
     // Pictures need a GUI application for fonts (text in metafiles); a command-line program
     // draws offscreen, display or not.
     std::optional<QGuiApplication> gui;
-    if (std::strcmp(argv[1], "picture") == 0) {
+    if (std::strcmp(argv[1], "picture") == 0 || std::strcmp(argv[1], "check") == 0) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         // Qt's own notes (no runtime folder, font fallbacks) would break the one-line rule.
@@ -206,14 +223,14 @@ int main(int argc, char **argv)
     for (int i = 2; i < argc; ++i)
         words << QFile::decodeName(argv[i]);
     try {
-        const QByteArray out = Run(QString::fromLocal8Bit(argv[1]), words);
-        if (!out.isEmpty()) {
-            std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+        const TOutput out = Run(QString::fromLocal8Bit(argv[1]), words);
+        if (!out.text.isEmpty()) {
+            std::fwrite(out.text.constData(), 1, size_t(out.text.size()), stdout);
             std::fputc('\n', stdout);
         }
         if (std::fflush(stdout) != 0 || std::ferror(stdout))
             throw ECliError(QStringLiteral("Не удается записать результат в стандартный вывод"));
-        return 0;
+        return out.status;
     } catch (const std::exception &e) {
         PrintError(e.what());
         return 1;

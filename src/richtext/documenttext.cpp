@@ -8,6 +8,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// Reads the RTF document into sink; true when it ended before its group closed.
+bool ReadRtf(QByteArrayView rtf, TPlainTextSink &sink)
+{
+    TRtfReader reader(rtf);
+    reader.Read(sink);
+    return reader.EndedEarly();
+}
+
+} // namespace
+
 QByteArrayView RtfDocumentBytes(QByteArrayView bytes)
 {
     QByteArrayView rest = WithoutBom(bytes);
@@ -31,10 +43,16 @@ QString DocumentPlainText(QByteArrayView bytes)
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         return text;
     }
-    TRtfReader reader(rtf);
     TPlainTextSink sink;
-    reader.Read(sink);
+    ReadRtf(rtf, sink);
     return sink.Text();
+}
+
+bool IsCutRtf(QByteArrayView bytes)
+{
+    const QByteArrayView rtf = RtfDocumentBytes(bytes);
+    TPlainTextSink sink;
+    return !rtf.isEmpty() && ReadRtf(rtf, sink);
 }
 
 QByteArray ReadDocumentFile(const QString &fileName)

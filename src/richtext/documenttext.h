@@ -21,6 +21,10 @@ bool IsRtf(QByteArrayView bytes);
 // blank), pictures leave nothing. Plain text comes with its line ends made "\n".
 QString DocumentPlainText(QByteArrayView bytes);
 
+// Whether the bytes are an RTF document that ends before its outermost group closes (a file cut
+// short, a closing brace missing): the text pages show what was read, the rest is lost.
+bool IsCutRtf(QByteArrayView bytes);
+
 // The bytes of a document file. Raises EIOError (platform/ioerror.h) with a message for the user
 // when the file is missing, a folder or not a regular file, unreadable, or larger than
 // kMaxDocumentFileSize.

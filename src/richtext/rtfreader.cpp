@@ -12,8 +12,10 @@ void TRtfReader::Read(TRtfSink &sink)
     fGroups.reserve(64);
     while (!fDone) {
         const TRtfToken token = fTokens.Next();
-        if (token.kind == TRtfTokenKind::End)
+        if (token.kind == TRtfTokenKind::End) {
+            fEndedEarly = true;
             break;
+        }
         Dispatch(token);
     }
     FlushText();

@@ -28,6 +28,9 @@ public:
     // The font and colour tables, filled while reading.
     const TRtfTables &Tables() const { return fTables; }
     void Read(TRtfSink &sink);
+    // After Read: whether the bytes ran out before the document's group closed (a file cut
+    // short, a closing brace missing).
+    bool EndedEarly() const { return fEndedEarly; }
 
 private:
     enum class TDest : uint8_t { Text, Skip, FontTable, ColorTable, Picture };
@@ -88,6 +91,7 @@ private:
     std::vector<TGroupState> fGroups;
     int fOverflow = 0; // groups opened past kMaxDepth, skipped whole
     bool fDone = false;
+    bool fEndedEarly = false;
     bool fIgnorableNext = false; // after \*
     int fSkipLeft = 0;           // characters still to skip after \u
     char16_t fHighSurrogate = 0; // the first half of a pair written as two \u

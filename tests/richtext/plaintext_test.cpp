@@ -40,6 +40,27 @@ TEST(RtfPlainText, OnlyFilesStartingWithTheRtfHeaderAreRtf)
     EXPECT_EQ(Plain("\xEF\xBB\xBF  {\\rtf1 \\b x}"), "x");
 }
 
+TEST(RtfPlainText, ADocumentIsCutWhenItsGroupNeverCloses)
+{
+    const struct {
+        QByteArray bytes;
+        bool cut;
+    } cases[] = {
+        {"{\\rtf1\\ansi x\\par}", false},
+        {"{\\rtf1 x}\r\n\r\ntrailing bytes {", false},
+        {"{\\rtf1 {\\b x} {\\i y}}", false},
+        {"{\\rtf1 \\'7b x \\{ y\\}}", false}, // escaped braces are text
+        {"{\\rtf1 {\\b x} y", true},
+        {"{\\rtf1 {\\b x}", true},
+        {"{\\rtf1 \\bin4 }}}}", true}, // braces inside binary data count for nothing
+        {"{\\rtf1 {\\pict\\wmetafile8 0102", true},
+        {"plain text {", false}, // not RTF at all
+        {"", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsCutRtf(c.bytes), c.cut) << c.bytes.constData();
+}
+
 TEST(RtfPlainText, OtherFilesAreWindows1251UnlessTheyAreUtf8)
 {
     const TPlainCase cases[] = {
