@@ -89,18 +89,9 @@ void THtmlPage::btnHistoryForwardClick()
     fActions.HTMLFwd->setEnabled(fbHTML->FwdButtonEnabled());
 }
 
-void THtmlPage::btnHTMLHomeClick()
-{
-    // A start page that is already the newest document changes no history: the commands are
-    // brought in line here too.
-    try {
-        fbHTML->LoadFromFile(fHTMLFile);
-    } catch (...) {
-        EnableHistoryCommands();
-        throw;
-    }
-    EnableHistoryCommands();
-}
+// The history commands follow the view's history change event; a start page that fails to load,
+// or is the newest document already, changes no history, so the commands are right as they are.
+void THtmlPage::btnHTMLHomeClick() { fbHTML->LoadFromFile(fHTMLFile); }
 
 void THtmlPage::HTMLViewExecute()
 {

@@ -15,6 +15,8 @@ TTextPage::TTextPage(const char *pageName, const char *viewName, const QString &
     fView->setObjectName(QLatin1String(viewName));
     fView->setAccessibleName(caption);
     fView->setReadOnly(!editable);
+    if (!editable) // a caret all the same: the keyboard and screen readers walk the text
+        fView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     fView->setFont(QFont(QStringLiteral("Courier New"), 8));
     SetWordWrap(wordWrap);
     auto *layout = new QVBoxLayout(this);

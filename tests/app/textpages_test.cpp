@@ -32,6 +32,11 @@ protected:
     QString Review() const { return window->RetsTS->RetsRE->toPlainText(); }
     QString History() const { return window->HistoryTS->HistoryRE->toPlainText(); }
     QAction *WordWrapMI() const { return window->ActionNamed("WordWrapMI"); }
+    // The word-wrap item as the menu shows it: "disabled", "on" or "off".
+    QString WordWrapMark() const
+    {
+        return !WordWrapMI()->isEnabled() ? "disabled" : WordWrapMI()->isChecked() ? "on" : "off";
+    }
     // Activates the tree node as a double click does.
     void Activate(QTreeWidgetItem *node)
     {
@@ -169,31 +174,24 @@ TEST_F(TextPagesTest, WordWrapIsKeptPerViewAndTheCheckMarkFollowsTheActivePage)
                                    {{"X", {{"A", {"a1"}, "c.bmp", "r.txt", {"t.txt"}}}, "h.txt"}},
                                    "HTML=index.htm\r\nAbout=about.txt\r\n");
     StartOn(list);
-    struct {
-        TMainF::TPage Page;
-        bool Enabled;
-        bool Checked;
-    } const defaults[] = {{TMainF::SongTextPage, true, false}, {TMainF::RetsPage, true, true},
-                          {TMainF::HistoryPage, true, true},   {TMainF::InfoPage, true, true},
-                          {TMainF::HTMLPage, false, false},    {TMainF::AlbumPicPage, false, false},
-                          {TMainF::VolumePage, false, false}};
-    for (const auto &page : defaults) {
-        Show(page.Page);
-        EXPECT_EQ(WordWrapMI()->isEnabled(), page.Enabled) << page.Page;
-        if (page.Enabled) {
-            EXPECT_EQ(WordWrapMI()->isChecked(), page.Checked) << page.Page;
-        }
+    const std::pair<TMainF::TPage, const char *> defaults[] = {
+        {TMainF::SongTextPage, "off"},     {TMainF::RetsPage, "on"},
+        {TMainF::HistoryPage, "on"},       {TMainF::InfoPage, "on"},
+        {TMainF::HTMLPage, "disabled"},    {TMainF::AlbumPicPage, "disabled"},
+        {TMainF::VolumePage, "disabled"}};
+    for (const auto &[page, mark] : defaults) {
+        Show(page);
+        EXPECT_EQ(WordWrapMark(), mark) << page;
     }
 
-    Show(TMainF::RetsPage);
     Show(TMainF::HistoryPage);
     WordWrapMI()->trigger(); // the history's wrap off; the review's stays on
     EXPECT_EQ(window->HistoryTS->HistoryRE->lineWrapMode(), QTextEdit::NoWrap);
     Show(TMainF::RetsPage);
-    EXPECT_TRUE(WordWrapMI()->isChecked());
+    EXPECT_EQ(WordWrapMark(), "on");
     EXPECT_EQ(window->RetsTS->RetsRE->lineWrapMode(), QTextEdit::WidgetWidth);
     Show(TMainF::HistoryPage);
-    EXPECT_FALSE(WordWrapMI()->isChecked());
+    EXPECT_EQ(WordWrapMark(), "off");
 
     Show(TMainF::InfoPage);
     WordWrapMI()->trigger();
@@ -204,7 +202,7 @@ TEST_F(TextPagesTest, WordWrapIsKeptPerViewAndTheCheckMarkFollowsTheActivePage)
     WordWrapMI()->trigger();
     EXPECT_EQ(window->SongTextTS->SongTextRE->lineWrapMode(), QTextEdit::WidgetWidth);
     Show(TMainF::InfoPage);
-    EXPECT_FALSE(WordWrapMI()->isChecked());
+    EXPECT_EQ(WordWrapMark(), "off");
     EXPECT_EQ(prompt->Messages.size(), 0);
 }
 
@@ -331,4 +329,5 @@ TEST_F(TextPagesTest, ReadmeRtfBesideTheProgramIsShownFormattedBeforeTheReadmeTx
     EXPECT_EQ(window->InfoTS->InfoRE->toPlainText(), "Диск\nо музыке");
     const QTextBlock title = window->InfoTS->InfoRE->document()->firstBlock();
     EXPECT_EQ(title.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    EXPECT_TRUE(window->InfoTS->InfoRE->textInteractionFlags() & Qt::TextSelectableByKeyboard);
 }
