@@ -36,9 +36,13 @@ class TPhotosPage;
 class TPictureActions;
 class TMPEGPlayer;
 class TEditorF;
+class THistoryPage;
+class THtmlPage;
 class TMainPlayHost;
 class TPlayControl;
+class TReviewPage;
 class TSongsTree;
+class TSongTextPage;
 
 // Where the program lives and keeps its settings; tests and benchmarks point these at folders of
 // their own.
@@ -99,6 +103,10 @@ public:
     QTabWidget *PageControl1 = nullptr;
     TAlbumCoverPage *AlbumPicTS = nullptr;
     TPhotosPage *SongPicTS = nullptr;
+    TSongTextPage *SongTextTS = nullptr;
+    TReviewPage *RetsTS = nullptr;
+    THistoryPage *HistoryTS = nullptr;
+    THtmlPage *tsHTML = nullptr;
     TInfoPage *InfoTS = nullptr;
     TPictureActions *PictureActions = nullptr; // the picture commands of both picture pages
     QSplitter *Splitter1 = nullptr;
@@ -139,6 +147,7 @@ public:
     void CloseTreePMIClick();
     void ExpandPMIClick();
     void PageControl1Change();
+    void WordWrapMIClick();
 
     // ---- Lists --------------------------------------------------------------------------------
     void LoadPlaylist(const QString &fileName);
