@@ -187,7 +187,8 @@ void TMainF::CreateToolsMenu()
     wordWrap->setCheckable(true);
     wordWrap->setEnabled(false);
     menu->addSeparator();
-    AddItem(menu, "OptMI", "&Настройки...", "Вызвать диалоговое окно настроек")->setEnabled(false);
+    ConnectHandler(AddItem(menu, "OptMI", "&Настройки...", "Вызвать диалоговое окно настроек"),
+                   &TMainF::OptMIClick);
 }
 
 void TMainF::CreateHelpMenu()
