@@ -1,7 +1,7 @@
 #include "settings/dialogs/logf.h"
 
 #include "platform/prompt.h"
-#include "settings/dialogs/dialogparts.h"
+#include "widgets/dialogparts.h"
 #include "settings/mainsettings.h"
 
 #include <QCheckBox>
@@ -113,11 +113,8 @@ QLayout *TLogF::CreateButtons()
 {
     BitBtn1 = NewPushButton("&Сброс", "BitBtn1");
     connect(BitBtn1, &QPushButton::clicked, this, &TLogF::Button4Click);
-    BitBtn2 = NewPushButton("OK", "BitBtn2");
-    BitBtn2->setDefault(true);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn3 = NewPushButton("Отмена", "BitBtn3");
-    connect(BitBtn3, &QPushButton::clicked, this, &QDialog::reject);
+    BitBtn2 = NewOkButton(this, "BitBtn2");
+    BitBtn3 = NewCancelButton(this, "BitBtn3");
     auto *row = new QHBoxLayout;
     row->addWidget(BitBtn1);
     row->addStretch();

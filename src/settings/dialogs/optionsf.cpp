@@ -3,7 +3,7 @@
 #include "editor/templatesf.h"
 #include "platform/prompt.h"
 #include "playback/mpegplayer.h"
-#include "settings/dialogs/dialogparts.h"
+#include "widgets/dialogparts.h"
 #include "settings/mainsettings.h"
 #include "views/songdialogs.h"
 
@@ -31,18 +31,6 @@ constexpr int PriorityCount = int(std::size(PriorityNames));
 int PriorityPosition(int priority)
 {
     return priority >= 0 && priority < PriorityCount ? priority : int(TPlayPriority::Normal);
-}
-
-QLineEdit *AddFormatRow(QGridLayout *grid, QLabel *&label, const QString &caption,
-                        const char *labelName, const char *editName)
-{
-    QLineEdit *edit = NewLineEdit(editName);
-    label = new QLabel(caption);
-    SetUpLabel(label, labelName, edit);
-    const int row = grid->rowCount();
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
-    return edit;
 }
 
 } // namespace
@@ -133,10 +121,10 @@ QGroupBox *TOptionsF::CreateFormatGroup()
 {
     GroupBox1 = NewGroupBox("Форматирование", "GroupBox1");
     auto *grid = new QGridLayout;
-    FormatEd = AddFormatRow(grid, Label1, "З&аголовок", "Label1", "FormatEd");
-    edArtist = AddFormatRow(grid, Label8, "&Исполнитель", "Label8", "edArtist");
-    edAlbum = AddFormatRow(grid, Label9, "А&льбом", "Label9", "edAlbum");
-    edSong = AddFormatRow(grid, Label10, "&Композиция", "Label10", "edSong");
+    FormatEd = AddEditRow(grid, Label1, "З&аголовок", "Label1", "FormatEd");
+    edArtist = AddEditRow(grid, Label8, "&Исполнитель", "Label8", "edArtist");
+    edAlbum = AddEditRow(grid, Label9, "А&льбом", "Label9", "edAlbum");
+    edSong = AddEditRow(grid, Label10, "&Композиция", "Label10", "edSong");
     FormatEd->setMinimumWidth(220);
 
     Label5 = new QLabel("%I - Исполнитель\n%S - Название песни\n%A - Альбом\n%Y - Год\n"
@@ -169,11 +157,8 @@ QGroupBox *TOptionsF::CreateFormatGroup()
 
 QLayout *TOptionsF::CreateButtons()
 {
-    BitBtn1 = NewPushButton("OK", "BitBtn1");
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn2 = NewPushButton("Отмена", "BitBtn2");
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    BitBtn1 = NewOkButton(this, "BitBtn1");
+    BitBtn2 = NewCancelButton(this, "BitBtn2");
     BitBtn3 = NewPushButton("С&брос", "BitBtn3");
     connect(BitBtn3, &QPushButton::clicked, this, &TOptionsF::Button4Click);
     BitBtn4 = NewPushButton("&Помощь...", "BitBtn4");

@@ -2,7 +2,7 @@
 // the priority names, the slide show interval's bounds, and the two dialogs it opens.
 
 #include "editor/templatesf.h"
-#include "settings/dialogs/dialogparts.h"
+#include "widgets/dialogparts.h"
 #include "settings/dialogs/optionsf.h"
 #include "settings/mainsettings.h"
 #include "views/helpwindow.h"

@@ -1,5 +1,7 @@
-#include "settings/dialogs/dialogparts.h"
+#include "widgets/dialogparts.h"
 
+#include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -15,6 +17,21 @@ QPushButton *NewPushButton(const QString &caption, const char *objectName)
     auto *button = new QPushButton(caption);
     button->setObjectName(objectName);
     button->setAccessibleName(SpokenText(caption));
+    return button;
+}
+
+QPushButton *NewOkButton(QDialog *dialog, const char *objectName)
+{
+    QPushButton *button = NewPushButton(QStringLiteral("OK"), objectName);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    return button;
+}
+
+QPushButton *NewCancelButton(QDialog *dialog, const char *objectName)
+{
+    QPushButton *button = NewPushButton(QStringLiteral("Отмена"), objectName);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
     return button;
 }
 
@@ -39,6 +56,18 @@ void SetUpLabel(QLabel *label, const char *objectName, QWidget *buddy)
         return;
     label->setBuddy(buddy);
     buddy->setAccessibleName(SpokenText(label->text()));
+}
+
+QLineEdit *AddEditRow(QGridLayout *grid, QLabel *&label, const QString &caption,
+                      const char *labelName, const char *editName)
+{
+    QLineEdit *edit = NewLineEdit(editName);
+    label = new QLabel(caption);
+    SetUpLabel(label, labelName, edit);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    return edit;
 }
 
 void CentreIn(QWidget &dialog, const QRect &area)
