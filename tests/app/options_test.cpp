@@ -73,71 +73,59 @@ void ChangeEveryOption(TOptionsF &dialog)
     dialog.seTimer->setValue(8);
 }
 
-TEST_F(OptionsTest, TheMenuItemOpensTheDialogOnTheCurrentSettings)
+// Each group of settings, changed in the dialogs: Cancel leaves the settings and the running
+// program as they were, OK puts the change to work at once.
+TEST_F(OptionsTest, CancelChangesNothingAndOkAppliesAtOnceForEachGroup)
 {
-    Start();
-    QAction *item = window->ActionNamed("OptMI");
-    EXPECT_EQ(item->text(), "&Настройки...");
-    EXPECT_EQ(item->statusTip(), "Вызвать диалоговое окно настроек");
-    EXPECT_TRUE(item->isEnabled());
-    Script<TOptionsF>([](TOptionsF &dialog) {
-        EXPECT_EQ(dialog.FormatEd->text(), "%T (%M): %I - %S [%L]");
-        EXPECT_EQ(dialog.TrackBar1->value(), 3);
-        EXPECT_EQ(dialog.seTimer->value(), 3);
-        EXPECT_TRUE(dialog.AutoPlayCB->isChecked());
-    }, QDialog::Rejected);
-    RunOptions();
-}
-
-TEST_F(OptionsTest, CancelChangesNothingAfterChangesInEveryGroup)
-{
-    Start();
-    const TMainSettings before = window->Settings;
-    const QString caption = window->windowTitle();
-    fakempegdll::ClearCalls();
-    ScriptOptionsWithLog(
-        [this](TLogF &log) {
-            log.HasLogFileCB->setChecked(true);
-            log.FNameEd->setText(Path("out/state.txt"));
-            log.PlayED->setText("играет");
-        },
-        QDialog::Accepted, ChangeEveryOption, QDialog::Rejected);
-    RunOptions();
-    EXPECT_EQ(window->Settings, before);
-    EXPECT_EQ(window->windowTitle(), caption);
-    EXPECT_EQ(Node(0)->text(0), "Blue");
-    EXPECT_EQ(window->MP3Player().PlayerPriority(), TPlayPriority::Normal);
-    for (const std::string &call : fakempegdll::Calls())
-        EXPECT_EQ(call.rfind("SetPriority", 0), std::string::npos) << call;
-    EXPECT_FALSE(QFile::exists(Path("out/state.txt")));
-}
-
-TEST_F(OptionsTest, OkPutsEveryGroupToWorkAtOnce)
-{
+    struct TGroupCase {
+        const char *Group;
+        std::function<void(TOptionsF &)> Change;
+        std::function<void(TLogF &)> ChangeLog; // empty: the state-file dialog stays closed
+        std::function<bool()> InEffect;
+    };
     Start();
     window->PlayControl().SelectSong(2, false);
-    ScriptOptionsWithLog(
-        [this](TLogF &log) {
-            log.HasLogFileCB->setChecked(true);
-            log.FNameEd->setText(Path("out/state.txt"));
-            log.StopED->setText("стоит");
-        },
-        QDialog::Accepted, ChangeEveryOption, QDialog::Accepted);
-    RunOptions();
-    const TMainSettings &settings = window->Settings;
-    EXPECT_TRUE(settings.SaveListFileNameOnExit);
-    EXPECT_FALSE(settings.PlayOnRun);
-    EXPECT_EQ(settings.Priority, 5);
-    EXPECT_EQ(settings.SlideshowInterval, 8000);
-    EXPECT_EQ(window->windowTitle(), "стоит: c");
-    EXPECT_EQ(Node(0)->text(0), "* Blue");
-    EXPECT_EQ(Node(0, 1)->text(0), " Second");
-    EXPECT_EQ(Node(0, 0, 2)->text(0), "03. c");
-    EXPECT_EQ(window->MP3Player().PlayerPriority(), TPlayPriority::Highest);
-    EXPECT_EQ(Read("out/state.txt"), EncodeCp866(u"стоит: c")) << "written at once";
-
-    window->SongPicTS->SlideShowExecute();
-    EXPECT_EQ(window->SongPicTS->tmSlideShow->interval(), 8000);
+    window->SongPicTS->SlideShowExecute(); // a running show takes a new interval at once
+    const TGroupCase cases[] = {
+        {"general", [](TOptionsF &dialog) {
+             dialog.AutoPlayCB->setChecked(false);
+             dialog.seTimer->setValue(8);
+         }, {}, [this] {
+             return !window->Settings.PlayOnRun &&
+                    window->SongPicTS->tmSlideShow->interval() == 8000;
+         }},
+        {"priority", [](TOptionsF &dialog) { dialog.TrackBar1->setValue(5); }, {},
+         [this] { return window->MP3Player().PlayerPriority() == TPlayPriority::Highest; }},
+        {"formats", [](TOptionsF &dialog) {
+             dialog.FormatEd->setText("%M: %S");
+             dialog.edArtist->setText("* %I");
+         }, {}, [this] {
+             return window->windowTitle() == "остановлен: c" && Node(0)->text(0) == "* Blue";
+         }},
+        {"state file", [](TOptionsF &) {}, [this](TLogF &log) {
+             log.HasLogFileCB->setChecked(true);
+             log.FNameEd->setText(Path("out/state.txt"));
+             log.CPRGItems[1]->setChecked(true);
+             log.StopED->setText("стоит");
+         }, [this] {
+             return window->windowTitle() == "стоит: c" &&
+                    Read("out/state.txt") == EncodeCp1251(u"стоит: c");
+         }},
+    };
+    for (const TGroupCase &c : cases) {
+        for (const int result : {QDialog::Rejected, QDialog::Accepted}) {
+            const TMainSettings before = window->Settings;
+            if (c.ChangeLog)
+                ScriptOptionsWithLog(c.ChangeLog, QDialog::Accepted, c.Change, result);
+            else
+                Script<TOptionsF>(c.Change, result);
+            RunOptions();
+            if (result == QDialog::Rejected) {
+                EXPECT_EQ(window->Settings, before) << c.Group;
+            }
+            EXPECT_EQ(c.InEffect(), result == QDialog::Accepted) << c.Group << " " << result;
+        }
+    }
 }
 
 TEST_F(OptionsTest, TheTreeIsRecaptionedOnlyWhenANodeFormatChanged)
@@ -149,10 +137,17 @@ TEST_F(OptionsTest, TheTreeIsRecaptionedOnlyWhenANodeFormatChanged)
     RunOptions();
     EXPECT_EQ(Node(0)->text(0), "marker") << "the same node formats: no new captions";
 
+    for (QLineEdit *TOptionsF::*edit :
+         {&TOptionsF::edArtist, &TOptionsF::edAlbum, &TOptionsF::edSong}) {
+        Node(0)->setText(0, "marker");
+        Script<TOptionsF>([edit](TOptionsF &dialog) { (dialog.*edit)->insert(" "); },
+                          QDialog::Accepted);
+        RunOptions();
+        EXPECT_NE(Node(0)->text(0), "marker") << "one changed format re-captions every node";
+    }
     Script<TOptionsF>([](TOptionsF &dialog) { dialog.edSong->setText("%n) %S"); },
                       QDialog::Accepted);
     RunOptions();
-    EXPECT_EQ(Node(0)->text(0), "Blue") << "one changed format re-captions every node";
     EXPECT_EQ(Node(1, 0, 1)->text(0), "2) f");
 }
 
@@ -223,6 +218,13 @@ TEST_F(OptionsTest, AStateFileNameThatCannotBeWrittenIsSaidOnce)
 TEST_F(OptionsTest, TemplatesAcceptedInTheirDialogStayWhenTheOptionsAreCancelled)
 {
     Start();
+    const QString artistTemplate = window->Settings.ImportArtistTemplate;
+    Script<TOptionsF>([](TOptionsF &dialog) { dialog.Button6Click(); }, QDialog::Accepted);
+    Script<TTemplatesF>([](TTemplatesF &templates) { templates.cbxTemplChange(1); },
+                        QDialog::Rejected);
+    RunOptions();
+    EXPECT_EQ(window->Settings.ImportArtistTemplate, artistTemplate) << "templates cancelled";
+
     Script<TOptionsF>([](TOptionsF &dialog) { dialog.Button6Click(); }, QDialog::Rejected);
     Script<TTemplatesF>([](TTemplatesF &templates) { templates.cbxTemplChange(1); },
                         QDialog::Accepted);

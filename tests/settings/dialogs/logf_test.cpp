@@ -1,5 +1,5 @@
-// The state-file dialog: filling and reading back, the enabling by the switch, the reset, the
-// browse for the file through the prompt, and where it stands.
+// The state-file dialog: the enabling by the switch, the reset, the browse for the file through
+// the prompt, and where it stands.
 
 #include "settings/dialogs/logf.h"
 #include "settings/mainsettings.h"
@@ -42,25 +42,6 @@ protected:
     TScriptedPrompt prompt;
     TLogF dialog;
 };
-
-TEST_F(LogFTest, ShowsAndGivesBackEveryValue)
-{
-    EXPECT_EQ(dialog.windowTitle(), "Настройка файла состояния");
-    dialog.Fill(Custom);
-    EXPECT_EQ(dialog.FNameEd->text(), "/tmp/now-playing.txt");
-    EXPECT_TRUE(dialog.CPRGItems[1]->isChecked());
-    EXPECT_EQ(dialog.CPRGItems[1]->text(), "Win-1251");
-    EXPECT_EQ(dialog.PauseED->text(), "стоит");
-    EXPECT_EQ(dialog.ReadyED->text(), "готово");
-    EXPECT_EQ(dialog.Values(), Custom);
-
-    TStateFileSettings oem = Custom;
-    oem.OEMLogFile = true;
-    dialog.Fill(oem);
-    EXPECT_TRUE(dialog.CPRGItems[0]->isChecked());
-    EXPECT_EQ(dialog.CPRGItems[0]->text(), "OEM (DOS)");
-    EXPECT_EQ(dialog.Values(), oem);
-}
 
 TEST_F(LogFTest, TheFileControlsAreEnabledExactlyWhileTheSwitchIsOn)
 {

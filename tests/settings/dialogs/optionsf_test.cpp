@@ -1,7 +1,6 @@
-// The options dialog on its own: filled from the settings, read back only by Apply, its reset,
-// the priority names, the slide show interval's bounds, and the two dialogs it opens.
+// The options dialog on its own: the label clicks, its reset, the priority names, the slide show
+// interval's bounds, the state-file dialog on the copies, the help, and the controls' names.
 
-#include "editor/templatesf.h"
 #include "widgets/dialogparts.h"
 #include "settings/dialogs/optionsf.h"
 #include "settings/mainsettings.h"
@@ -58,55 +57,6 @@ void ClickOn(QWidget *widget)
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &press);
     QCoreApplication::sendEvent(widget, &release);
-}
-
-TEST_F(OptionsFTest, FilledFromTheSettingsAndReadBackOnlyByApply)
-{
-    TOptionsF dialog(settings, SettingsFile());
-    EXPECT_EQ(dialog.windowTitle(), "Настройки");
-    EXPECT_EQ(dialog.FormatEd->text(), "%S");
-    EXPECT_EQ(dialog.edArtist->text(), "[%I]");
-    EXPECT_EQ(dialog.edAlbum->text(), "%Y %A");
-    EXPECT_EQ(dialog.edSong->text(), "%N. %S");
-    EXPECT_FALSE(dialog.SaveListFileNameCB->isChecked());
-    EXPECT_FALSE(dialog.AutoPlayCB->isChecked());
-    EXPECT_EQ(dialog.TrackBar1->value(), 5);
-    EXPECT_EQ(dialog.PriorityValue->text(), "Высокий");
-    EXPECT_EQ(dialog.seTimer->value(), 7);
-    EXPECT_EQ(dialog.StateFileCopies(), TStateFileSettings::Of(settings));
-
-    const TMainSettings before = settings;
-    dialog.FormatEd->setText("%T");
-    dialog.SaveListFileNameCB->setChecked(true);
-    dialog.AutoPlayCB->setChecked(true);
-    dialog.TrackBar1->setValue(1);
-    dialog.seTimer->setValue(12);
-    EXPECT_EQ(settings, before) << "nothing reaches the settings before Apply";
-
-    EXPECT_FALSE(dialog.Apply()) << "the node formats are unchanged";
-    TMainSettings expected = before;
-    expected.CaptionFormat = "%T";
-    expected.SaveListFileNameOnExit = true;
-    expected.PlayOnRun = true;
-    expected.Priority = 1;
-    expected.SlideshowInterval = 12000;
-    EXPECT_EQ(settings, expected);
-}
-
-TEST_F(OptionsFTest, ApplyTellsWhetherAnyNodeFormatChanged)
-{
-    for (QLineEdit *TOptionsF::*edit : {&TOptionsF::edArtist, &TOptionsF::edAlbum,
-                                        &TOptionsF::edSong}) {
-        TMainSettings copy = settings;
-        TOptionsF dialog(copy, SettingsFile());
-        (dialog.*edit)->setText((dialog.*edit)->text() + "x");
-        EXPECT_TRUE(dialog.Apply()) << (dialog.*edit)->objectName().toStdString();
-        EXPECT_TRUE(copy.ArtistFormat.endsWith('x') || copy.AlbumFormat.endsWith('x') ||
-                    copy.SongFormat.endsWith('x'));
-    }
-    TOptionsF dialog(settings, SettingsFile());
-    dialog.FormatEd->setText("changed caption only");
-    EXPECT_FALSE(dialog.Apply());
 }
 
 TEST_F(OptionsFTest, PriorityNamesFollowTheTrackBarAtOnce)
@@ -245,28 +195,6 @@ TEST_F(OptionsFTest, TheStateFileDialogWorksOnTheCopiesAndOnlyOkKeepsItsValues)
     EXPECT_EQ(TStateFileSettings::Of(settings), expected);
 }
 
-TEST_F(OptionsFTest, TemplatesChangeAtOnceOnTheTemplateDialogsOkOnly)
-{
-    TOptionsF dialog(settings, SettingsFile());
-    const auto change = [](QWidget *shown) {
-        auto *templates = qobject_cast<TTemplatesF *>(shown);
-        ASSERT_NE(templates, nullptr);
-        EXPECT_EQ(templates->edImportArt->text(), "%I!");
-        EXPECT_EQ(templates->edPackAlb->text(), "%Y - %A");
-        templates->edImportAlb->setText("%A");
-        templates->edPackArt->setText("%N-%I");
-    };
-    prompt.AnswerModal(change, QDialog::Rejected);
-    dialog.Button6Click();
-    EXPECT_EQ(settings.ImportAlbumTemplate, "%Y - %A");
-    prompt.AnswerModal(change, QDialog::Accepted);
-    dialog.Button6Click();
-    EXPECT_EQ(settings.ImportArtistTemplate, "%I!");
-    EXPECT_EQ(settings.ImportAlbumTemplate, "%A");
-    EXPECT_EQ(settings.PackArtistTemplate, "%N-%I");
-    EXPECT_EQ(settings.PackAlbumTemplate, "%Y - %A");
-}
-
 TEST_F(OptionsFTest, HelpOpensTheOptionsTopic)
 {
     TOptionsF dialog(settings, SettingsFile());
@@ -278,19 +206,6 @@ TEST_F(OptionsFTest, HelpOpensTheOptionsTopic)
     delete help;
 }
 
-TEST_F(OptionsFTest, OkAndCancelCloseTheDialog)
-{
-    TOptionsF dialog(settings, SettingsFile());
-    dialog.BitBtn1->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    dialog.BitBtn2->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.BitBtn3->text(), "С&брос");
-    EXPECT_EQ(dialog.Button3->text(), "&Файл состояния...");
-    EXPECT_EQ(dialog.Button6->text(), "Другие &шаблоны...");
-}
-
-// Every control the keyboard reaches tells a screen reader what it is.
 TEST(DialogControlsTest, EveryFocusableControlHasAName)
 {
     TMainSettings settings;
