@@ -2,7 +2,6 @@
 // the prompt, and where it stands.
 
 #include "settings/dialogs/logf.h"
-#include "settings/mainsettings.h"
 
 #include "scriptedprompt.h"
 
@@ -63,7 +62,6 @@ TEST_F(LogFTest, ResetSwitchesTheFileOffWithTheDefaultTexts)
     const TStateFileSettings expected{false,        "",       true,     "воспроизведение",
                                       "пауза",      "остановлен", "открыт", "готов"};
     EXPECT_EQ(dialog.Values(), expected);
-    EXPECT_EQ(dialog.Values(), TStateFileSettings::Of(TDefaultSettings()));
     ExpectFileControlsEnabled(false);
 }
 
