@@ -1,8 +1,8 @@
 #include "settings/dialogs/logf.h"
 
 #include "platform/prompt.h"
-#include "widgets/dialogparts.h"
 #include "settings/mainsettings.h"
+#include "widgets/dialogparts.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #include "editor/templatesf.h"
 #include "platform/prompt.h"
 #include "playback/mpegplayer.h"
-#include "widgets/dialogparts.h"
 #include "settings/mainsettings.h"
 #include "views/songdialogs.h"
+#include "widgets/dialogparts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 // The options dialog on its own: the label clicks, its reset, the priority names, the slide show
 // interval's bounds, the state-file dialog on the copies, the help, and the controls' names.
 
-#include "widgets/dialogparts.h"
 #include "settings/dialogs/optionsf.h"
 #include "settings/mainsettings.h"
 #include "views/helpwindow.h"
+#include "widgets/dialogparts.h"
 
 #include "scriptedprompt.h"
 
