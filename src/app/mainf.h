@@ -9,6 +9,7 @@
 //   mainf_tree.cpp     RebuildList, UpdateNodeCaptions, tree commands, the content scan
 //   mainf_lists.cpp    the list loaders, Open, Save, Save As, the close query, the dialogs
 //   mainf_editor.cpp   New and Edit: the playlist editor on a copy of the library
+//   mainf_options.cpp  the options dialog and the application of its settings
 // What the transport asks of the window is answered by TMainPlayHost (playhost.h).
 
 #include "library/expandedsong.h"
@@ -167,6 +168,8 @@ public:
     void MP3InfoMIClick();
     void AboutMIClick();
     void HelpExecute();
+    // Runs the options dialog; after OK its settings take effect at once.
+    void OptMIClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -191,7 +191,8 @@ void TMainF::CreateToolsMenu()
     fControls->WordWrapMI = wordWrap;
     ConnectHandler(wordWrap, &TMainF::WordWrapMIClick);
     menu->addSeparator();
-    AddItem(menu, "OptMI", "&Настройки...", "Вызвать диалоговое окно настроек")->setEnabled(false);
+    ConnectHandler(AddItem(menu, "OptMI", "&Настройки...", "Вызвать диалоговое окно настроек"),
+                   &TMainF::OptMIClick);
 }
 
 void TMainF::CreateHelpMenu()
