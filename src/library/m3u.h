@@ -8,6 +8,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 // Reads M3U bytes of the list listFile into artists (cleared first). Titles test whether a line
 // names an existing file (as written, no case folding). A list named ".m3u8" is UTF-8; others are
