@@ -10,6 +10,7 @@ packages=(
   libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base-apps alsa-utils libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth xdotool pulseaudio pulseaudio-utils mpg123 mpv lame twolame sox
   ffmpeg imagemagick espeak-ng python3 fonts-dejavu-core qt6-translations-l10n clang libclang-rt-14-dev
+  librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
 )
 missing=()
 for p in "${packages[@]}"; do

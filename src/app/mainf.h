@@ -50,7 +50,7 @@ class TSongTextPage;
 struct TMainFOptions {
     QString ProgramFile;   // the program's file; empty: QCoreApplication::applicationFilePath()
     QString SettingsFile;  // the settings store; empty: its default place
-    QString DecoderFolder; // folder of mpegdll.so; empty: the program's folder, then the system
+    QString DecoderFolder; // folder of mpegdll.so; empty: see OpenDecoderLibrary
     // A list given on the command line, loaded instead of the start-up's choice (its type by its
     // extension, as Open chooses). It keeps the remembered song only when it is the remembered
     // list; otherwise it starts at its first song and no disc identifier applies.
@@ -179,6 +179,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Tells that a loaded M3U list named network addresses, which are not in the play list.
+    void ReportNetworkAddresses(const QStringList &addresses);
     struct TControls;
     void CreateControls();
     void CreatePages();

@@ -212,6 +212,16 @@ TEST_F(MainFTest, CommandLineListReplacesTheStartUpChoice)
     EXPECT_EQ(window->DiskID, "NoID"); // the disc beside the program is not this list
 }
 
+TEST_F(MainFTest, CommandLineM3u8ListAsTheFileManagerHandsItOver)
+{
+    Write("music/Утро.mp3", "");
+    TMainFOptions options = Options();
+    options.InitialList = Write("music/list.m3u8", "#EXTM3U\n#EXTINF:1,Утро\nУтро.mp3\n");
+    Start(options);
+    EXPECT_EQ(window->Settings.PlaylistType, 1);
+    EXPECT_EQ(SongTitles(), QStringList({"Утро"}));
+}
+
 TEST_F(MainFTest, CommandLineListThatIsTheRememberedOneResumesItsSong)
 {
     const QString list = WriteStandardList("lists/last.pl");
