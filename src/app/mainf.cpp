@@ -1,6 +1,7 @@
 #include "app/mainf.h"
 
 #include "platform/errorreport.h"
+#include "app/cliphost.h"
 #include "app/mainf_controls.h"
 #include "app/pagehost.h"
 #include "app/playhost.h"
@@ -45,7 +46,8 @@ const char *const PageCaptions[TMainF::PageCount] = {
 TMainF::TMainF(const TMainFOptions &options, QWidget *parent)
     : QMainWindow(parent), fOptions(options), fPlayer(std::make_unique<TMPEGPlayer>()),
       fHost(std::make_unique<TMainPlayHost>(*this)),
-      fPageHost(std::make_unique<TMainPageHost>(*this)), fControls(std::make_unique<TControls>())
+      fPageHost(std::make_unique<TMainPageHost>(*this)),
+      fClipHost(std::make_unique<TMainClipHost>(*this)), fControls(std::make_unique<TControls>())
 {
     if (fOptions.ProgramFile.isEmpty())
         fOptions.ProgramFile = QCoreApplication::applicationFilePath();
@@ -123,9 +125,11 @@ void TMainF::CreatePages()
     PictureActions = new TPictureActions(this);
     AlbumPicTS = new TAlbumCoverPage(*PictureActions, CoverCache, *fPageHost);
     SongPicTS = new TPhotosPage(*PictureActions, PhotoList, Settings.SongPicIdx, *fPageHost);
+    tsClips = new TClipsPage(ClipList, Settings.ClipIdx, *fPageHost, *fClipHost);
+    VolSheet = new TVolumePage;
     QWidget *pages[PageCount] = {AlbumPicTS,          SongPicTS,        new TSongTextPage,
                                  new TReviewPage,     new THistoryPage, new THtmlPage,
-                                 new TClipsPage,      InfoTS,           new TVolumePage};
+                                 tsClips,             InfoTS,           VolSheet};
     for (int page = 0; page < PageCount; ++page)
         PageControl1->addTab(pages[page], PageCaptions[page]);
 }

@@ -30,7 +30,9 @@ class QSplitter;
 class QTabWidget;
 class QToolBar;
 class TAlbumCoverPage;
+class TClipsPage;
 class TInfoPage;
+class TMainClipHost;
 class TMainPageHost;
 class TPhotosPage;
 class TPictureActions;
@@ -39,6 +41,7 @@ class TEditorF;
 class TMainPlayHost;
 class TPlayControl;
 class TSongsTree;
+class TVolumePage;
 
 // Where the program lives and keeps its settings; tests and benchmarks point these at folders of
 // their own.
@@ -99,7 +102,9 @@ public:
     QTabWidget *PageControl1 = nullptr;
     TAlbumCoverPage *AlbumPicTS = nullptr;
     TPhotosPage *SongPicTS = nullptr;
+    TClipsPage *tsClips = nullptr;
     TInfoPage *InfoTS = nullptr;
+    TVolumePage *VolSheet = nullptr;
     TPictureActions *PictureActions = nullptr; // the picture commands of both picture pages
     QSplitter *Splitter1 = nullptr;
     QWidget *ControlBar1 = nullptr;
@@ -211,6 +216,7 @@ private:
     std::unique_ptr<TMPEGPlayer> fPlayer;
     std::unique_ptr<TMainPlayHost> fHost;
     std::unique_ptr<TMainPageHost> fPageHost;
+    std::unique_ptr<TMainClipHost> fClipHost;
     std::unique_ptr<TPlayControl> fPlayControl;
     std::unique_ptr<TControls> fControls;
     bool fDecoderLoaded = false;
