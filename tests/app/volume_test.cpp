@@ -1,0 +1,48 @@
+// The main window on a machine without any mixer and without a sound server: the volume page is
+// offered with both blocks disabled, and the rest of the window works.
+#include "mainffixture.h"
+
+#include "mixer/mixerblock.h"
+#include "views/volumepage.h"
+
+#include <QGroupBox>
+#include <QTabWidget>
+
+namespace {
+
+class NoMixerWindowTest : public MainFTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        setenv("PULSE_SERVER", "unix:/nonexistent/pulse/native", 1);
+        setenv("ALSA_CONFIG_PATH", LORVANTA_NO_CARD_CONFIG, 1);
+    }
+};
+
+} // namespace
+
+TEST_F(NoMixerWindowTest, VolumePageIsOfferedDisabledAndTheRestWorks)
+{
+    Start();
+    window->LoadPlaylist(WriteStandardList("disc/l.pl"));
+    window->FormActivate();
+    TVolumePage &page = *window->VolSheet;
+    EXPECT_TRUE(window->PageVisible(TMainF::VolumePage));
+    ASSERT_TRUE(window->ViewItem(TMainF::VolumePage)->isEnabled());
+    window->ViewItem(TMainF::VolumePage)->trigger();
+    EXPECT_EQ(window->PageControl1->currentWidget(), &page);
+    EXPECT_FALSE(page.MasterBlock->isEnabled());
+    EXPECT_FALSE(page.WaveBlock->isEnabled());
+    EXPECT_FALSE(page.MasterBlock->toolTip().isEmpty());
+
+    page.resize(500, 420);
+    page.VolSheetResize();
+    EXPECT_EQ(page.MasterGr->height(), 400);
+    EXPECT_EQ(page.WaveGr->height(), 400);
+    EXPECT_EQ(page.MasterBlock->height(), page.WaveBlock->height());
+
+    EXPECT_EQ(window->MP3Player().PlayerMode(), 3) << "songs play without a mixer";
+    window->PlayControl().NextTBClick();
+    EXPECT_EQ(SongIndex(), 1);
+    EXPECT_EQ(window->MP3Player().PlayerMode(), 3);
+}
