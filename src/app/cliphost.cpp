@@ -5,7 +5,10 @@
 
 #include <QSlider>
 
-void TMainClipHost::StopSong() { fWindow.PlayControl().StopTBClick(); }
+void TMainClipHost::StopSong()
+{
+    fWindow.PlayControl().StopTBClick();
+}
 
 void TMainClipHost::SetSliderRange(int maximum)
 {
@@ -14,11 +17,13 @@ void TMainClipHost::SetSliderRange(int maximum)
     slider.setMaximum(maximum);
 }
 
-int TMainClipHost::SliderMaximum() const { return fWindow.PlayControl().Slider->maximum(); }
+int TMainClipHost::SliderMaximum() const
+{
+    return fWindow.PlayControl().Slider->maximum();
+}
 
 // The slider never moves under the person's drag.
 void TMainClipHost::ShowSliderPosition(int position)
 {
-    if (!fWindow.PlayControl().SeekTracking)
-        fWindow.PlayControl().Slider->setValue(position);
+    if (!fWindow.PlayControl().SeekTracking) fWindow.PlayControl().Slider->setValue(position);
 }

@@ -17,8 +17,7 @@ using TFolderId = std::pair<dev_t, ino_t>;
 bool FolderIdOf(const QString &folder, TFolderId &id)
 {
     struct stat status {};
-    if (stat(QFile::encodeName(folder).constData(), &status) != 0)
-        return false;
+    if (stat(QFile::encodeName(folder).constData(), &status) != 0) return false;
     id = {status.st_dev, status.st_ino};
     return true;
 }
@@ -28,24 +27,20 @@ public:
     TMediaFolderScan(const std::function<bool(const QString &)> &wanted, QStringList &files,
                      const TScanProgress &progress)
         : fWanted(wanted), fFiles(files), fProgress(progress)
-    {
-    }
+    {}
 
     void Scan(const QString &given, bool descend)
     {
-        if (fProgress)
-            fProgress(given);
+        if (fProgress) fProgress(given);
         const QString found = FindExistingFile(given);
         TFolderId id;
-        if (found.isEmpty() || !FolderIdOf(found, id) || !fOpen.insert(id).second)
-            return;
+        if (found.isEmpty() || !FolderIdOf(found, id) || !fOpen.insert(id).second) return;
         const bool ended = found.endsWith(u'/') || found.endsWith(u'\\');
         const QString folder = ended ? found : found + u'/';
         QStringList files, subfolders;
         for (TFolderEntry &entry : ListFolder(folder)) {
             if (entry.IsFolder) {
-                if (descend)
-                    subfolders << std::move(entry.Name);
+                if (descend) subfolders << std::move(entry.Name);
             } else if (fWanted(entry.Name)) {
                 files << std::move(entry.Name);
             }
@@ -73,8 +68,7 @@ private:
 bool HasExtension(const QString &fileName, std::initializer_list<QLatin1String> extensions)
 {
     for (const QLatin1String &extension : extensions)
-        if (fileName.endsWith(extension, Qt::CaseInsensitive))
-            return true;
+        if (fileName.endsWith(extension, Qt::CaseInsensitive)) return true;
     return false;
 }
 
@@ -87,9 +81,9 @@ void ScanMediaFolder(const QString &folder, bool descend,
 
 bool IsClipFile(const QString &fileName)
 {
-    return HasExtension(fileName, {QLatin1String(".avi"), QLatin1String(".mpg"),
-                                   QLatin1String(".wmv"), QLatin1String(".mov"),
-                                   QLatin1String(".asf")});
+    return HasExtension(fileName,
+                        {QLatin1String(".avi"), QLatin1String(".mpg"), QLatin1String(".wmv"),
+                         QLatin1String(".mov"), QLatin1String(".asf")});
 }
 
 void ScanClipFolder(const QString &folder, QStringList &clips, const TScanProgress &progress)

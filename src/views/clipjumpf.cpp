@@ -2,5 +2,4 @@
 
 TClipJumpF::TClipJumpF(QWidget *parent)
     : TJumpListF("ClipJumpF", "Переход к клипу", "lbClips", "Клипы", parent), lbClips(fList)
-{
-}
+{}

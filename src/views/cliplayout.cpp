@@ -6,7 +6,10 @@ namespace {
 
 // Round as the page's arithmetic does: to the nearest integer, halves to even (the default
 // rounding mode).
-int RoundEven(double value) { return int(std::nearbyint(value)); }
+int RoundEven(double value)
+{
+    return int(std::nearbyint(value));
+}
 
 } // namespace
 
@@ -16,8 +19,7 @@ TRect ProportionalClipRect(QSize page, int barHeight, int statusHeight, QSize cl
     const int b = page.height() - statusHeight - barHeight - 4;
     const int top0 = barHeight + 2;
     const int w = clip.width(), h = clip.height();
-    if (w <= 0 || h <= 0)
-        return {0, top0, 0, top0};
+    if (w <= 0 || h <= 0) return {0, top0, 0, top0};
     const auto widthLimited = [&](int d) {
         const int top = (b - d) / 2 + top0;
         return TRect{0, top, a, top + d - 1};

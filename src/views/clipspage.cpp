@@ -24,7 +24,10 @@ const TPanelLook PanelLooks[TClipsPage::PanelCount] = {
     {"Размер клипа", 70}, {"Размер на экране", 80}, {"Длительность", 50},
     {"Позиция", 50},      {"Осталось", 55},         {"Файл клипа", 0}};
 
-QString SizeText(int width, int height) { return QStringLiteral("%1x%2").arg(width).arg(height); }
+QString SizeText(int width, int height)
+{
+    return QStringLiteral("%1x%2").arg(width).arg(height);
+}
 
 } // namespace
 
@@ -68,9 +71,15 @@ void TClipsPage::CreateStatusBar()
     }
 }
 
-QString TClipsPage::PanelText(int index) const { return Panels[index]->text(); }
+QString TClipsPage::PanelText(int index) const
+{
+    return Panels[index]->text();
+}
 
-void TClipsPage::SetPanel(int index, const QString &text) { Panels[index]->setText(text); }
+void TClipsPage::SetPanel(int index, const QString &text)
+{
+    Panels[index]->setText(text);
+}
 
 void TClipsPage::ClearPanels()
 {
@@ -81,8 +90,7 @@ void TClipsPage::ClearPanels()
 void TClipsPage::BuildClipList(const QString &clipsFolder)
 {
     fClips.clear();
-    if (clipsFolder.isEmpty())
-        return;
+    if (clipsFolder.isEmpty()) return;
     TScanWindowScope scanning;
     TScanDirF &scanWindow = scanning.Window();
     scanWindow.setWindowTitle(QStringLiteral("Составление списка файлов видеоклипов"));
@@ -92,8 +100,7 @@ void TClipsPage::BuildClipList(const QString &clipsFolder)
     scanWindow.repaint();
     ScanClipFolder(clipsFolder, fClips, ReportScannedFolder);
     // A stored index below 0 (a hand-edited setting) would name no clip at all.
-    if (!fClips.isEmpty())
-        fIndex = std::clamp(fIndex, 0, int(fClips.size()) - 1);
+    if (!fClips.isEmpty()) fIndex = std::clamp(fIndex, 0, int(fClips.size()) - 1);
 }
 
 void TClipsPage::CloseClip()
@@ -107,8 +114,7 @@ void TClipsPage::CloseClip()
 void TClipsPage::SeekClip(int ms)
 {
     mpClips->Seek(ms);
-    if (tmClips->isActive())
-        mpClips->Play();
+    if (tmClips->isActive()) mpClips->Play();
 }
 
 void TClipsPage::OpenCurrentClip()
@@ -118,8 +124,7 @@ void TClipsPage::OpenCurrentClip()
     ClipOpen = true;
     mpClips->Wait = true;
     mpClips->Open();
-    if (mpClips->Error() != mciNoError)
-        return FailOpen(mpClips->ErrorMessage());
+    if (mpClips->Error() != mciNoError) return FailOpen(mpClips->ErrorMessage());
     mpClips->SetTimeFormat(TMPTimeFormats::tfMilliseconds);
     fClipHost.StopSong();
     const int seconds = mpClips->Length() / 1000;
@@ -157,7 +162,10 @@ QRect TClipsPage::DisplayArea() const
     return {0, top, width(), std::max(0, height() - top - sbClips->height())};
 }
 
-void TClipsPage::FillDisplayArea() { pDisplay->setGeometry(DisplayArea()); }
+void TClipsPage::FillDisplayArea()
+{
+    pDisplay->setGeometry(DisplayArea());
+}
 
 // The tool bar's band across the top, the status bar across the bottom, at their natural heights.
 void TClipsPage::PlaceBars()
@@ -171,20 +179,18 @@ void TClipsPage::PlaceBars()
 void TClipsPage::resizeEvent(QResizeEvent *)
 {
     PlaceBars();
-    if (fDisplayFills)
-        FillDisplayArea();
-    if (fPageHost.IsActivePage(this))
-        RunReporting(this, [this] { LayoutClipDisplay(); });
+    if (fDisplayFills) FillDisplayArea();
+    if (fPageHost.IsActivePage(this)) RunReporting(this, [this] { LayoutClipDisplay(); });
 }
 
 void TClipsPage::LayoutClipDisplay()
 {
-    if (!ClipOpen)
-        return;
+    if (!ClipOpen) return;
     PlaceBars();
     const QSize clip(ClipWidth, ClipHeight);
     if (clFullscreen->isChecked()) {
-        const TRect bounds = ProportionalClipRect(size(), cbClips->height(), sbClips->height(), clip);
+        const TRect bounds =
+            ProportionalClipRect(size(), cbClips->height(), sbClips->height(), clip);
         SetPanel(1, SizeText(bounds.Width(), bounds.Height()));
         fDisplayFills = false;
         pDisplay->setGeometry(bounds.Left, bounds.Top, std::max(0, bounds.Width()),

@@ -37,9 +37,8 @@ const TClipCommand ClipCommands[] = {
      &TClipsPage::clNextExecute},
     {&TClipsPage::clLast, "clLast", "Последни&й", "Перейти к последнему клипу",
      QStyle::SP_MediaSkipForward, &TClipsPage::clLastExecute},
-    {&TClipsPage::clJump, "clJump", "Пере&ход к клипу...",
-     "Переход к клипу путем выбора из списка", QStyle::SP_FileDialogListView,
-     &TClipsPage::clJumpExecute},
+    {&TClipsPage::clJump, "clJump", "Пере&ход к клипу...", "Переход к клипу путем выбора из списка",
+     QStyle::SP_FileDialogListView, &TClipsPage::clJumpExecute},
 };
 
 } // namespace
@@ -57,8 +56,7 @@ void TClipsPage::CreateActions()
         connect(action, &QAction::triggered, this, [this, handler = command.Handler] {
             RunReporting(this, [this, handler] { (this->*handler)(); });
         });
-        if (command.Action == &TClipsPage::clJump)
-            ToolBar4->addSeparator();
+        if (command.Action == &TClipsPage::clJump) ToolBar4->addSeparator();
         ToolBar4->addAction(action);
         this->*command.Action = action;
     }
@@ -77,25 +75,21 @@ void TClipsPage::tmClipsTimer()
     fClipHost.ShowSliderPosition(position);
     SetPanel(3, FormatTime(position));
     SetPanel(4, QStringLiteral("-") + FormatTime(fClipHost.SliderMaximum() - position));
-    if (mpClips->Mode() == TMPModes::mpStopped)
-        clNextExecute(); // the clip has ended
+    if (mpClips->Mode() == TMPModes::mpStopped) clNextExecute(); // the clip has ended
 }
 
 void TClipsPage::clPlayExecute()
 {
-    if (!ClipOpen)
-        OpenCurrentClip();
+    if (!ClipOpen) OpenCurrentClip();
     mpClips->Play(); // after a failed open: "No MCI device open"
-    if (!tmClips->isActive())
-        tmClips->start();
+    if (!tmClips->isActive()) tmClips->start();
     fClipHost.StopSong();
     fPageHost.ShowPage(this);
 }
 
 void TClipsPage::clPauseExecute()
 {
-    if (!ClipOpen)
-        return;
+    if (!ClipOpen) return;
     mpClips->Pause();
     if (tmClips->isActive())
         tmClips->stop();
@@ -106,8 +100,7 @@ void TClipsPage::clPauseExecute()
 
 void TClipsPage::clStopExecute()
 {
-    if (!ClipOpen)
-        return;
+    if (!ClipOpen) return;
     mpClips->Stop();
     tmClips->stop();
     fPageHost.ShowPage(this);
@@ -117,8 +110,7 @@ void TClipsPage::clStopExecute()
 // while stopped or paused leaves the new clip stopped at 0:00.
 void TClipsPage::StepTo(int index)
 {
-    if (ClipOpen)
-        mpClips->Close();
+    if (ClipOpen) mpClips->Close();
     fIndex = index;
     OpenCurrentClip();
     fPageHost.ShowPage(this);
@@ -126,26 +118,22 @@ void TClipsPage::StepTo(int index)
 
 void TClipsPage::clFirstExecute()
 {
-    if (fIndex > 0)
-        StepTo(0);
+    if (fIndex > 0) StepTo(0);
 }
 
 void TClipsPage::clPrevExecute()
 {
-    if (fIndex > 0)
-        StepTo(fIndex - 1);
+    if (fIndex > 0) StepTo(fIndex - 1);
 }
 
 void TClipsPage::clNextExecute()
 {
-    if (fIndex < fClips.size() - 1)
-        StepTo(fIndex + 1);
+    if (fIndex < fClips.size() - 1) StepTo(fIndex + 1);
 }
 
 void TClipsPage::clLastExecute()
 {
-    if (!fClips.isEmpty() && fIndex != fClips.size() - 1)
-        StepTo(int(fClips.size()) - 1);
+    if (!fClips.isEmpty() && fIndex != fClips.size() - 1) StepTo(int(fClips.size()) - 1);
 }
 
 void TClipsPage::clJumpExecute()
@@ -153,16 +141,13 @@ void TClipsPage::clJumpExecute()
     TClipJumpF dialog(window());
     dialog.SetEntries(fClips);
     dialog.Choose(fIndex);
-    if (Prompt().ShowModal(&dialog) != QDialog::Accepted)
-        return;
+    if (Prompt().ShowModal(&dialog) != QDialog::Accepted) return;
     const int chosen = dialog.Chosen();
-    if (chosen < 0 || chosen >= fClips.size())
-        return; // OK with nothing chosen changes nothing
+    if (chosen < 0 || chosen >= fClips.size()) return; // OK with nothing chosen changes nothing
     fIndex = chosen;
     OpenCurrentClip();
     // A clip that failed has said so once; playing it would open it again and fail twice more.
-    if (ClipOpen)
-        clPlayExecute();
+    if (ClipOpen) clPlayExecute();
 }
 
 void TClipsPage::clFullscreenExecute()

@@ -37,6 +37,12 @@ void TJumpListF::SetEntries(const QStringList &entries)
     fList->addItems(entries);
 }
 
-int TJumpListF::Chosen() const { return fList->currentRow(); }
+int TJumpListF::Chosen() const
+{
+    return fList->currentRow();
+}
 
-void TJumpListF::Choose(int row) { fList->setCurrentRow(row); }
+void TJumpListF::Choose(int row)
+{
+    fList->setCurrentRow(row);
+}

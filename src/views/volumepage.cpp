@@ -30,12 +30,12 @@ TVolumePage::TVolumePage(QWidget *parent)
     MasterVol = new TMMMixerControl(MasterLine, this);
     WaveOut = new TMMAudioLine(MMMixerDevice1, TMMLineType::WaveOut, this);
     WaveCtrl = new TMMMixerControl(WaveOut, this);
-    MasterGr = AddGroup({"MasterGr", "Общая", "MasterBlock", "MMMixerBlockSlider1",
-                         "MasterSlider", "MasterCB"},
-                        GroupLeft, MasterLine, MasterVol, MasterBlock);
-    WaveGr = AddGroup({"WaveGr", "Волновая", "WaveBlock", "MMMixerBlockSlider2", "WaveSlider",
-                       "WaveCB"},
-                      2 * GroupLeft + GroupWidth, WaveOut, WaveCtrl, WaveBlock);
+    MasterGr = AddGroup(
+        {"MasterGr", "Общая", "MasterBlock", "MMMixerBlockSlider1", "MasterSlider", "MasterCB"},
+        GroupLeft, MasterLine, MasterVol, MasterBlock);
+    WaveGr =
+        AddGroup({"WaveGr", "Волновая", "WaveBlock", "MMMixerBlockSlider2", "WaveSlider", "WaveCB"},
+                 2 * GroupLeft + GroupWidth, WaveOut, WaveCtrl, WaveBlock);
 }
 
 QGroupBox *TVolumePage::AddGroup(const TGroupNames &names, int left, TMMAudioLine *line,
@@ -67,4 +67,7 @@ void TVolumePage::VolSheetResize()
         block->resize(block->width(), std::max(0, blockHeight));
 }
 
-void TVolumePage::resizeEvent(QResizeEvent *) { VolSheetResize(); }
+void TVolumePage::resizeEvent(QResizeEvent *)
+{
+    VolSheetResize();
+}

@@ -115,8 +115,7 @@ TEST_F(ClipsPageTest, StoredClipIdxIsKeptWithinTheListAndWrittenBack)
     } cases[] = {{9, true, 2}, {1, true, 1}, {9, false, 9}, {-4, true, 0}};
     for (const auto &c : cases) {
         QDir(Path("disc")).removeRecursively();
-        if (c.clips)
-            StandardClips();
+        if (c.clips) StandardClips();
         WriteClipsList("prog/Disc.pl");
         QDir().rename(Path("disc/clips"), Path("prog/clips"));
         WriteSettings(AllSettings(), QString("[HKEY_CURRENT_USER\\Software\\Quillmarsh\\Lorvanta\\"
@@ -326,13 +325,13 @@ TEST_F(ClipsPageTest, JumpDialogOpensAndPlaysTheChosenClip)
     EXPECT_EQ(window->PageControl1->currentWidget(), &Page());
 
     Page().clStop->trigger();
-    prompt->AnswerModal([](QWidget *dialog) {
-        static_cast<TClipJumpF *>(dialog)->lbClips->setCurrentRow(-1);
-    }, QDialog::Accepted);
+    prompt->AnswerModal(
+        [](QWidget *dialog) { static_cast<TClipJumpF *>(dialog)->lbClips->setCurrentRow(-1); },
+        QDialog::Accepted);
     Page().clJump->trigger(); // OK with nothing chosen: nothing changes
-    prompt->AnswerModal([](QWidget *dialog) {
-        static_cast<TClipJumpF *>(dialog)->lbClips->setCurrentRow(0);
-    }, QDialog::Rejected);
+    prompt->AnswerModal(
+        [](QWidget *dialog) { static_cast<TClipJumpF *>(dialog)->lbClips->setCurrentRow(0); },
+        QDialog::Rejected);
     Page().clJump->trigger();
     EXPECT_EQ(ClipIdx(), 2);
     EXPECT_EQ(Player().Mode(), TMPModes::mpStopped);

@@ -10,9 +10,9 @@
 TEST(IsClipFileTest, ExtensionsInAnyLetterCase)
 {
     const std::pair<const char *, bool> cases[] = {
-        {"x.AVI", true},   {"x.mpg", true},  {"x.Wmv", true},   {"x.MOV", true},
-        {"x.asf", true},   {"a.b.avi", true}, {"x.mpeg", false}, {"x.mp4", false},
-        {"x.mkv", false},  {"x.jpg", false}, {"avi", false},    {"x.avi.txt", false},
+        {"x.AVI", true},  {"x.mpg", true},   {"x.Wmv", true},   {"x.MOV", true},
+        {"x.asf", true},  {"a.b.avi", true}, {"x.mpeg", false}, {"x.mp4", false},
+        {"x.mkv", false}, {"x.jpg", false},  {"avi", false},    {"x.avi.txt", false},
         {"", false}};
     for (const auto &[name, expected] : cases)
         EXPECT_EQ(IsClipFile(QString::fromUtf8(name)), expected) << name;
@@ -22,8 +22,8 @@ TEST(ClipScanTest, ClipsOfSubfoldersDepthFirstPrecedeTheFoldersOwn)
 {
     QTemporaryDir dir;
     const QString v = dir.path() + "/V/";
-    for (const char *file : {"a.avi", "s/b.mpg", "x.mpeg", "x.mp4", "s/t/c.WMV", "S2/d.mov",
-                             "photo.jpg", "B.asf"}) {
+    for (const char *file :
+         {"a.avi", "s/b.mpg", "x.mpeg", "x.mp4", "s/t/c.WMV", "S2/d.mov", "photo.jpg", "B.asf"}) {
         QDir().mkpath(QFileInfo(v + file).path());
         QFile(v + file).open(QIODevice::WriteOnly);
     }

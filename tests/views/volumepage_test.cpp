@@ -34,8 +34,8 @@ TEST_F(VolumePageNoMixer, BlocksAreDisabledAndSayWhy)
     EXPECT_EQ(page.MasterBlock->VolumeSlider()->toolTip(), QStringLiteral("Микшер не найден"));
     EXPECT_FALSE(page.WaveBlock->VolumeSlider()->toolTip().isEmpty());
     // The blocks' controls carry the page's names.
-    for (const char *name : {"MMMixerBlockSlider1", "MasterSlider", "MMMixerBlockSlider2",
-                             "WaveSlider"})
+    for (const char *name :
+         {"MMMixerBlockSlider1", "MasterSlider", "MMMixerBlockSlider2", "WaveSlider"})
         EXPECT_NE(page.findChild<TMMMixerBlockSlider *>(name), nullptr) << name;
     EXPECT_EQ(page.findChild<QCheckBox *>("WaveCB")->text(), QStringLiteral("Выкл."));
     EXPECT_EQ(page.findChild<QCheckBox *>("MasterCB")->parent(), page.MasterBlock);
@@ -59,16 +59,15 @@ TEST_F(VolumePageNoMixer, ResizingMakesBothGroupsAndBlocksEquallyTall)
     for (const auto &c : cases) {
         page.resize(500, c.pageHeight);
         page.VolSheetResize();
-        for (QWidget *group : {static_cast<QWidget *>(page.MasterGr), static_cast<QWidget *>(page.WaveGr)})
-            EXPECT_EQ(group->geometry(),
-                      QRect(group->x(), TVolumePage::GroupTop, TVolumePage::GroupWidth,
-                            c.groupHeight))
+        for (QWidget *group :
+             {static_cast<QWidget *>(page.MasterGr), static_cast<QWidget *>(page.WaveGr)})
+            EXPECT_EQ(group->geometry(), QRect(group->x(), TVolumePage::GroupTop,
+                                               TVolumePage::GroupWidth, c.groupHeight))
                 << c.pageHeight;
         for (QWidget *block : {page.MasterBlock, page.WaveBlock})
-            EXPECT_EQ(block->geometry(),
-                      QRect(TVolumePage::BlockLeft, TVolumePage::BlockTop,
-                            TVolumePage::GroupWidth - 2 * TVolumePage::BlockLeft,
-                            std::max(0, c.blockHeight)))
+            EXPECT_EQ(block->geometry(), QRect(TVolumePage::BlockLeft, TVolumePage::BlockTop,
+                                               TVolumePage::GroupWidth - 2 * TVolumePage::BlockLeft,
+                                               std::max(0, c.blockHeight)))
                 << c.pageHeight;
     }
     EXPECT_EQ(page.MasterGr->x(), TVolumePage::GroupLeft);
