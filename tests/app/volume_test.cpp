@@ -8,15 +8,13 @@
 #include <QGroupBox>
 #include <QTabWidget>
 
+#include "nomixer.h"
+
 namespace {
 
 class NoMixerWindowTest : public MainFTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        setenv("PULSE_SERVER", "unix:/nonexistent/pulse/native", 1);
-        setenv("ALSA_CONFIG_PATH", LORVANTA_NO_CARD_CONFIG, 1);
-    }
+    static void SetUpTestSuite() { UseMachineWithoutMixer(); }
 };
 
 } // namespace
