@@ -9,6 +9,7 @@
 //   mainf_tree.cpp     RebuildList, UpdateNodeCaptions, tree commands, the content scan
 //   mainf_lists.cpp    the list loaders, Open, Save, Save As, the close query, the dialogs
 //   mainf_editor.cpp   New and Edit: the playlist editor on a copy of the library
+//   mainf_options.cpp  the options dialog and the application of its settings
 // What the transport asks of the window is answered by TMainPlayHost (playhost.h).
 
 #include "library/expandedsong.h"
@@ -38,9 +39,13 @@ class TPhotosPage;
 class TPictureActions;
 class TMPEGPlayer;
 class TEditorF;
+class THistoryPage;
+class THtmlPage;
 class TMainPlayHost;
 class TPlayControl;
+class TReviewPage;
 class TSongsTree;
+class TSongTextPage;
 class TVolumePage;
 
 // Where the program lives and keeps its settings; tests and benchmarks point these at folders of
@@ -102,6 +107,10 @@ public:
     QTabWidget *PageControl1 = nullptr;
     TAlbumCoverPage *AlbumPicTS = nullptr;
     TPhotosPage *SongPicTS = nullptr;
+    TSongTextPage *SongTextTS = nullptr;
+    TReviewPage *RetsTS = nullptr;
+    THistoryPage *HistoryTS = nullptr;
+    THtmlPage *tsHTML = nullptr;
     TClipsPage *tsClips = nullptr;
     TInfoPage *InfoTS = nullptr;
     TVolumePage *VolSheet = nullptr;
@@ -144,6 +153,7 @@ public:
     void CloseTreePMIClick();
     void ExpandPMIClick();
     void PageControl1Change();
+    void WordWrapMIClick();
 
     // ---- Lists --------------------------------------------------------------------------------
     void LoadPlaylist(const QString &fileName);
@@ -163,6 +173,8 @@ public:
     void MP3InfoMIClick();
     void AboutMIClick();
     void HelpExecute();
+    // Runs the options dialog; after OK its settings take effect at once.
+    void OptMIClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

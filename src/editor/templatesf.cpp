@@ -3,6 +3,7 @@
 #include "platform/errorreport.h"
 #include "platform/prompt.h"
 #include "settings/settingsstore.h"
+#include "widgets/dialogparts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,42 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// What a screen reader says for a caption: its text without the accelerator mark.
-QString SpokenCaption(QString caption)
-{
-    return caption.remove(u'&');
-}
-
-QPushButton *CreateButton(const QString &caption, const char *objectName)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(objectName);
-    button->setAccessibleName(SpokenCaption(caption));
-    return button;
-}
-
-// One labelled edit in row of grid; the label's accelerator moves the focus to the edit.
-QLineEdit *AddTemplateRow(QGridLayout *grid, int row, QLabel *&label, const char *labelName,
-                          const QString &caption, const char *editName)
-{
-    label = new QLabel(caption);
-    label->setObjectName(labelName);
-    auto *edit = new QLineEdit;
-    edit->setObjectName(editName);
-    edit->setAccessibleName(SpokenCaption(caption));
-    label->setBuddy(edit);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
-    return edit;
-}
-
-QGroupBox *CreateGroup(const QString &title, const char *objectName)
-{
-    auto *group = new QGroupBox(title);
-    group->setObjectName(objectName);
-    return group;
-}
 
 // A disabled edit takes the colour of a button face, as the dialogs of the program show it.
 void PaintAsButtonFace(QLineEdit *edit)
@@ -70,15 +35,15 @@ TTemplatesF::TTemplatesF(const QString &settingsFile, QWidget *parent)
     setObjectName("TemplatesF");
     setWindowTitle("Настройка шаблонов");
 
-    GroupBox1 = CreateGroup("Формат папок при создание списка воспроизведения", "GroupBox1");
+    GroupBox1 = NewGroupBox("Формат папок при создание списка воспроизведения", "GroupBox1");
     auto *import = new QGridLayout(GroupBox1);
-    edImportArt = AddTemplateRow(import, 0, Label1, "Label1", "Папки &исполнителей", "edImportArt");
-    edImportAlb = AddTemplateRow(import, 1, Label2, "Label2", "Папки &альбомов", "edImportAlb");
+    edImportArt = AddEditRow(import, Label1, "Папки &исполнителей", "Label1", "edImportArt");
+    edImportAlb = AddEditRow(import, Label2, "Папки &альбомов", "Label2", "edImportAlb");
 
-    GroupBox2 = CreateGroup("Сохранение пакета M3U", "GroupBox2");
+    GroupBox2 = NewGroupBox("Сохранение пакета M3U", "GroupBox2");
     auto *pack = new QGridLayout(GroupBox2);
-    edPackArt = AddTemplateRow(pack, 0, Label3, "Label3", "&Папки исполнителей", "edPackArt");
-    edPackAlb = AddTemplateRow(pack, 1, Label4, "Label4", "&Файлы альбомов", "edPackAlb");
+    edPackArt = AddEditRow(pack, Label3, "&Папки исполнителей", "Label3", "edPackArt");
+    edPackAlb = AddEditRow(pack, Label4, "&Файлы альбомов", "Label4", "edPackAlb");
 
     Label9 =
         new QLabel("%n - номер, %N - номер (2 знака),\n%I - исполнитель, %A - альбом, %Y - год");
@@ -101,16 +66,16 @@ TTemplatesF::~TTemplatesF() = default;
 
 QGroupBox *TTemplatesF::CreatePresetGroup()
 {
-    GroupBox3 = CreateGroup("Предустановки", "GroupBox3");
+    GroupBox3 = NewGroupBox("Предустановки", "GroupBox3");
     cbxTempl = new QComboBox;
     cbxTempl->setObjectName("cbxTempl");
     cbxTempl->setAccessibleName(GroupBox3->title());
     cbxTempl->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(cbxTempl, &QComboBox::activated, this, &TTemplatesF::cbxTemplChange);
-    btnSave = CreateButton("&Сохранить", "btnSave");
+    btnSave = NewPushButton("&Сохранить", "btnSave");
     btnSave->setEnabled(false);
     connect(btnSave, &QPushButton::clicked, this, &TTemplatesF::btnSaveClick);
-    btnSaveAs = CreateButton("Сохранить &как...", "btnSaveAs");
+    btnSaveAs = NewPushButton("Сохранить &как...", "btnSaveAs");
     connect(btnSaveAs, &QPushButton::clicked, this, &TTemplatesF::btnSaveAsClick);
 
     auto *row = new QHBoxLayout(GroupBox3);
@@ -122,11 +87,8 @@ QGroupBox *TTemplatesF::CreatePresetGroup()
 
 QLayout *TTemplatesF::CreateButtons()
 {
-    BitBtn1 = CreateButton("OK", "BitBtn1");
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn2 = CreateButton("Отмена", "BitBtn2");
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    BitBtn1 = NewOkButton(this, "BitBtn1");
+    BitBtn2 = NewCancelButton(this, "BitBtn2");
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

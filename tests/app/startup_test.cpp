@@ -264,7 +264,7 @@ TEST_F(MainFTest, UnreadableAboutFileIsReportedAndItsPageStaysEmpty)
     WriteList("prog/Rock.pl", {{"A", {{"B", {"s"}}}}}, "About=about.txt\r\n");
     Start();
     ASSERT_EQ(prompt->Messages.size(), 1);
-    EXPECT_TRUE(prompt->Messages.first().startsWith("Не удается открыть файл "));
+    EXPECT_EQ(prompt->Messages.first(), "Это папка, а не файл: " + ProgramFolder() + "about.txt");
     EXPECT_TRUE(window->PageVisible(TMainF::InfoPage));
     EXPECT_TRUE(window->InfoTS->InfoRE->toPlainText().isEmpty());
     EXPECT_EQ(window->ExpandedSongs.Count(), 1); // the rebuild went on
