@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the demo disc in this folder: two artists, three albums, six short songs with spoken
-# titles, covers, photos, song texts, reviews, histories, an HTML section with frames, one clip,
-# readme.rtf and the list Demo.pl. Everything is generated here; nothing is taken from elsewhere.
+# titles, covers, photos, song texts, reviews, histories, an HTML section with frames, three short
+# clips (MPG, AVI and WMV, one in a subfolder), readme.rtf and the list Demo.pl. Everything is generated here; nothing is taken from elsewhere.
 # Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv, perl and python3. Running it again
 # remakes the same files (sox -R keeps its dither repeatable).
 set -euo pipefail
@@ -12,7 +12,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 rm -rf veter lesnaya photos html clips Demo.pl readme.rtf
-mkdir -p veter/sneg veter/doroga lesnaya/gavan lesnaya/foto photos/zal html clips
+mkdir -p veter/sneg veter/doroga lesnaya/gavan lesnaya/foto photos/zal html clips/concert
 
 # --- text helpers -------------------------------------------------------------------------------
 
@@ -241,7 +241,7 @@ rtf >readme.rtf <<'EOF'
 {\b На диске:}\par
 \tab два исполнителя и три альбома;\par
 \tab обложки, фотографии, тексты песен, рецензии и истории;\par
-\tab раздел HTML и видеоклип.\par
+\tab раздел HTML и три видеоклипа.\par
 EOF
 
 html() { iconv -f UTF-8 -t CP1251 >"$1"; }
@@ -305,6 +305,14 @@ EOF
 ffmpeg -v error -y -f lavfi -i testsrc=size=160x120:rate=25:duration=3 \
   -f lavfi -i sine=frequency=660:duration=3 \
   -c:v mpeg1video -b:v 150k -c:a mp2 -b:a 64k -ar 44100 -f mpeg clips/clip.mpg
+# Two more clips of test patterns with a tone: Xvid with MP3 sound in AVI, and in the subfolder
+# WMV2 with WMA sound (the clip scan lists the subfolder's clips first).
+ffmpeg -v error -y -f lavfi -i smptebars=size=176x144:rate=25:duration=3 \
+  -f lavfi -i sine=frequency=440:duration=3 -c:v mpeg4 -vtag XVID -q:v 8 \
+  -c:a libmp3lame -b:a 48k -ar 22050 -fflags +bitexact clips/bars.avi
+ffmpeg -v error -y -f lavfi -i testsrc2=size=192x144:rate=25:duration=3 \
+  -f lavfi -i sine=frequency=550:duration=3 -c:v wmv2 -q:v 16 -c:a wmav2 -b:a 48k \
+  -fflags +bitexact clips/concert/encore.wmv
 
 # --- the list -----------------------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "app/mainf.h"
 
 #include "platform/errorreport.h"
+#include "app/cliphost.h"
 #include "app/mainf_controls.h"
 #include "app/pagehost.h"
 #include "app/playhost.h"
@@ -53,7 +54,8 @@ const QStyle::StandardPixmap PageIcons[TMainF::PageCount] = {
 TMainF::TMainF(const TMainFOptions &options, QWidget *parent)
     : QMainWindow(parent), fOptions(options), fPlayer(std::make_unique<TMPEGPlayer>()),
       fHost(std::make_unique<TMainPlayHost>(*this)),
-      fPageHost(std::make_unique<TMainPageHost>(*this)), fControls(std::make_unique<TControls>())
+      fPageHost(std::make_unique<TMainPageHost>(*this)),
+      fClipHost(std::make_unique<TMainClipHost>(*this)), fControls(std::make_unique<TControls>())
 {
     if (fOptions.ProgramFile.isEmpty())
         fOptions.ProgramFile = QCoreApplication::applicationFilePath();
@@ -136,8 +138,10 @@ void TMainF::CreatePages()
     HistoryTS = new THistoryPage(*fPageHost);
     tsHTML = new THtmlPage(DiscPaths.HTMLFile, {ActionNamed("HTMLBack"), ActionNamed("HTMLFwd"),
                                                 ActionNamed("HTMLHome"), ActionNamed("HTMLView")});
-    QWidget *pages[PageCount] = {AlbumPicTS, SongPicTS,      SongTextTS, RetsTS,      HistoryTS,
-                                 tsHTML,     new TClipsPage, InfoTS,     new TVolumePage};
+    tsClips = new TClipsPage(ClipList, Settings.ClipIdx, *fPageHost, *fClipHost);
+    VolSheet = new TVolumePage;
+    QWidget *pages[PageCount] = {AlbumPicTS, SongPicTS, SongTextTS, RetsTS,   HistoryTS,
+                                 tsHTML,     tsClips,   InfoTS,     VolSheet};
     for (int page = 0; page < PageCount; ++page)
         PageControl1->addTab(pages[page], style()->standardIcon(PageIcons[page]),
                              PageCaptions[page]);

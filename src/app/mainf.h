@@ -31,7 +31,9 @@ class QSplitter;
 class QTabWidget;
 class QToolBar;
 class TAlbumCoverPage;
+class TClipsPage;
 class TInfoPage;
+class TMainClipHost;
 class TMainPageHost;
 class TPhotosPage;
 class TPictureActions;
@@ -44,6 +46,7 @@ class TPlayControl;
 class TReviewPage;
 class TSongsTree;
 class TSongTextPage;
+class TVolumePage;
 
 // Where the program lives and keeps its settings; tests and benchmarks point these at folders of
 // their own.
@@ -108,7 +111,9 @@ public:
     TReviewPage *RetsTS = nullptr;
     THistoryPage *HistoryTS = nullptr;
     THtmlPage *tsHTML = nullptr;
+    TClipsPage *tsClips = nullptr;
     TInfoPage *InfoTS = nullptr;
+    TVolumePage *VolSheet = nullptr;
     TPictureActions *PictureActions = nullptr; // the picture commands of both picture pages
     QSplitter *Splitter1 = nullptr;
     QWidget *ControlBar1 = nullptr;
@@ -225,6 +230,7 @@ private:
     std::unique_ptr<TMPEGPlayer> fPlayer;
     std::unique_ptr<TMainPlayHost> fHost;
     std::unique_ptr<TMainPageHost> fPageHost;
+    std::unique_ptr<TMainClipHost> fClipHost;
     std::unique_ptr<TPlayControl> fPlayControl;
     std::unique_ptr<TControls> fControls;
     bool fDecoderLoaded = false;

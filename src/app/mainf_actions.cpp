@@ -18,22 +18,13 @@ struct TActionText {
     QKeySequence Shortcut;
 };
 
-// HTML and clip commands: their pages bring the handlers. The picture commands are the picture
-// pages' (views/pictureactions.h).
+// HTML commands: their page brings the handlers. The picture commands are the picture pages'
+// (views/pictureactions.h), the clip commands the clips page's.
 const TActionText PageActions[] = {
     {"HTMLBack", "&Назад", "Назад", {}},
     {"HTMLFwd", "&Вперед", "Вперед", {}},
     {"HTMLHome", "&К оглавлению", "К оглавлению", {}},
     {"HTMLView", "Открыть в браузере", "Открытие текущего HTML-файла в браузере", {}},
-    {"clFirst", "&Первый", "Перейти к первому клипу", {}},
-    {"clPrev", "П&редыдущий", "Перейти к предыдущему клипу", {}},
-    {"clPlay", "&Воспроизведение", "Воспроизвести текущий клип", {}},
-    {"clPause", "П&ауза", "Пауза", {}},
-    {"clStop", "&Стоп", "Остановить воспроизведение клипа", {}},
-    {"clNext", "Сл&едующий", "Следующий клип", {}},
-    {"clLast", "Последни&й", "Перейти к последнему клипу", {}},
-    {"clJump", "Пере&ход к клипу...", "Переход к клипу путем выбора из списка", {}},
-    {"clFullscreen", "Пр&опорциональное растяжение", "", {}},
 };
 
 const char *const ViewItemNames[TMainF::PageCount] = {
@@ -94,9 +85,6 @@ void TMainF::CreateActions()
                    &TMainF::MP3InfoMIClick);
     for (const TActionText &text : PageActions)
         AddAction(text.Name, text.Caption, text.Hint, text.Shortcut)->setEnabled(false);
-    QAction *fullscreen = ActionNamed("clFullscreen");
-    fullscreen->setCheckable(true);
-    fullscreen->setChecked(true);
 }
 
 void TMainF::CreateMenus()

@@ -9,6 +9,7 @@
 #include "platform/filefinder.h"
 #include "playback/mpegplayer.h"
 #include "transport/playcontrol.h"
+#include "views/clipspage.h"
 #include "views/contentpage.h"
 #include "views/htmlpage.h"
 #include "views/infopage.h"
@@ -27,6 +28,7 @@ void TMainF::RebuildList()
         PhotoFolders.clear();
         if (fDecoderLoaded && (fPlayer->PlayerMode() == 3 || fPlayer->PlayerMode() == 4))
             fPlayer->Stop();
+        tsClips->CloseClip();
         FillTree();
         if (Settings.ArtistFormat != "%I" || Settings.AlbumFormat != "%A" ||
             Settings.SongFormat != "%S")
@@ -131,11 +133,11 @@ void TMainF::BuildPhotoAndClipLists()
     // them) wait, as nothing here is ready for them halfway through the rebuild.
     if (isVisible())
         repaint();
-    // The clip list: the clips page brings its scan here, before the photos.
-    ClipList.clear();
-    SetPageVisible(ClipsPage, false);
-    ViewItem(ClipsPage)->setEnabled(false);
-    fControls->miClipService->setEnabled(false);
+    tsClips->BuildClipList(DiscPaths.ClipsFolder);
+    const bool hasClips = !ClipList.isEmpty();
+    SetPageVisible(ClipsPage, hasClips);
+    ViewItem(ClipsPage)->setEnabled(hasClips);
+    fControls->miClipService->setEnabled(hasClips);
     ScanPhotos();
     const bool hasPhotos = HasPhotos(PhotoList);
     if (!PhotoList.isEmpty() && Settings.SongPicIdx >= PhotoList.size())

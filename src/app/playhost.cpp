@@ -2,6 +2,7 @@
 
 #include "app/mainf.h"
 #include "views/albumcoverpage.h"
+#include "views/clipspage.h"
 #include "views/historypage.h"
 #include "views/reviewpage.h"
 
@@ -26,10 +27,11 @@ void TMainPlayHost::ShowSongOnActivePage(const TExpandedSong &song)
         page->SongChanged(song);
 }
 
-// No clip is ever open until the clips page plays them.
-void TMainPlayHost::StopClip() {}
-bool TMainPlayHost::ClipOpen() const { return false; }
-void TMainPlayHost::SeekClip(int) {}
+void TMainPlayHost::StopClip() { fWindow.tsClips->clStopExecute(); }
+
+bool TMainPlayHost::ClipOpen() const { return fWindow.tsClips->ClipOpen; }
+
+void TMainPlayHost::SeekClip(int ms) { fWindow.tsClips->SeekClip(ms); }
 
 void TMainPlayHost::CloseMainWindow()
 {

@@ -1,31 +1,15 @@
 #include "library/picturescan.h"
 
-#include "library/nameorder.h"
+#include "library/mediascan.h"
 #include "platform/codepage.h"
 #include "platform/filefinder.h"
-#include "platform/folderentries.h"
 #include "platform/listpath.h"
 #include "platform/textlines.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <set>
-#include <sys/stat.h>
-#include <utility>
 
 namespace {
-
-// A folder's identity on disc, so that a link back into the scanned tree is seen as such.
-using TFolderId = std::pair<dev_t, ino_t>;
-
-bool FolderIdOf(const QString &folder, TFolderId &id)
-{
-    struct stat status {};
-    if (stat(QFile::encodeName(folder).constData(), &status) != 0)
-        return false;
-    id = {status.st_dev, status.st_ino};
-    return true;
-}
 
 QString WithSeparator(QString folder, QChar separator)
 {
@@ -34,66 +18,20 @@ QString WithSeparator(QString folder, QChar separator)
     return folder;
 }
 
-class TPictureFolderScan {
-public:
-    TPictureFolderScan(QStringList &photos, const TScanProgress &progress)
-        : fPhotos(photos), fProgress(progress)
-    {
-    }
-
-    void Scan(const QString &given, bool descend)
-    {
-        if (fProgress)
-            fProgress(given);
-        const QString found = FindExistingFile(given);
-        TFolderId id;
-        if (found.isEmpty() || !FolderIdOf(found, id) || !fOpen.insert(id).second)
-            return;
-        const QString folder = WithSeparator(found, u'/');
-        QStringList files, subfolders;
-        for (TFolderEntry &entry : ListFolder(folder)) {
-            if (entry.IsFolder) {
-                if (descend)
-                    subfolders << std::move(entry.Name);
-            } else if (IsPictureFile(entry.Name)) {
-                files << std::move(entry.Name);
-            }
-        }
-        fOrder.Sort(subfolders);
-        for (const QString &name : subfolders)
-            Scan(folder + name + u'/', true);
-        fOrder.Sort(files);
-        fPhotos.reserve(fPhotos.size() + files.size());
-        for (const QString &name : files)
-            fPhotos << folder + name;
-        fOpen.erase(id);
-    }
-
-private:
-    QStringList &fPhotos;
-    const TScanProgress &fProgress;
-    TNameOrder fOrder;
-    std::set<TFolderId> fOpen; // the folders being scanned: the current one and its parents
-};
-
 } // namespace
 
 bool IsPictureFile(const QString &fileName)
 {
-    static const QLatin1String kExtensions[] = {
-        QLatin1String(".bmp"), QLatin1String(".jpg"), QLatin1String(".gif"),
-        QLatin1String(".wmf"), QLatin1String(".emf"), QLatin1String(".dib"),
-        QLatin1String(".jpeg")};
-    for (const QLatin1String &extension : kExtensions)
-        if (fileName.endsWith(extension, Qt::CaseInsensitive))
-            return true;
-    return false;
+    return HasExtension(fileName, {QLatin1String(".bmp"), QLatin1String(".jpg"),
+                                   QLatin1String(".gif"), QLatin1String(".wmf"),
+                                   QLatin1String(".emf"), QLatin1String(".dib"),
+                                   QLatin1String(".jpeg")});
 }
 
 void ScanPictureFolder(const QString &folder, bool descend, QStringList &photos,
                        const TScanProgress &progress)
 {
-    TPictureFolderScan(photos, progress).Scan(folder, descend);
+    ScanMediaFolder(folder, descend, IsPictureFile, photos, progress);
 }
 
 void ReadPictureFolderFile(const QString &picPathsFile, QStringList &folders)

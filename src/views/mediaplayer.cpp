@@ -166,11 +166,16 @@ void TMediaPlayer::FinishOpen()
     int code = fLoad == TLoad::Loading ? mciErrNotReady : fLoadError;
     QString detail = fLoadDetail;
     const bool streamMissing = !fPlayer->hasVideo() || !fPlayer->hasAudio();
-    if (fLoad == TLoad::Failed || (fLoad == TLoad::Loaded && streamMissing)) {
-        const QStringList missing = MissingMediaPlugins(FileName, ProbeLimitMs);
-        if (!missing.isEmpty()) {
+    if (fLoad != TLoad::Loaded || streamMissing) {
+        const TMediaProbe probe = ProbeMedia(FileName, ProbeLimitMs);
+        if (!probe.Missing.isEmpty()) {
             code = mciErrMissingPlugin;
-            detail = missing.join(QStringLiteral(", "));
+            detail = probe.Missing.join(QStringLiteral(", "));
+        } else if (fLoad == TLoad::Loading && !probe.Error.isEmpty()) {
+            // The framework lost the file's failure (it happens now and then) and would load
+            // for ever; GStreamer's own answer stands in for it.
+            code = mciErrInvalidFile;
+            detail = probe.Error;
         }
     }
     if (code != mciNoError) {
@@ -192,7 +197,9 @@ void TMediaPlayer::Close()
     QMediaPlayer *player = std::exchange(fPlayer, nullptr);
     player->disconnect(this); // stopping reports a status of its own
     player->videoSink()->disconnect(this);
-    player->stop();
+    // A file that never loaded is not stopped: the framework would wait a second for its broken
+    // pipeline to pause first. Deleting it ends it at once.
+    if (fMode != TMPModes::mpNotReady) player->stop();
     delete player;
     fMode = TMPModes::mpNotReady;
     fNatural = QSize();

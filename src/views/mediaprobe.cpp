@@ -19,10 +19,19 @@ GstElement *SilentPlaybin(const QString &fileName)
     return playbin;
 }
 
-// Reads the bus until the pipeline has prerolled, failed, or the time is up.
-QStringList CollectMissing(GstElement *playbin, int timeoutMs)
+QString ErrorText(GstMessage *message)
 {
-    QStringList missing;
+    GError *error = nullptr;
+    gst_message_parse_error(message, &error, nullptr);
+    const QString text = error ? QString::fromUtf8(error->message) : QString();
+    if (error) g_error_free(error);
+    return text;
+}
+
+// Reads the bus until the pipeline has prerolled, failed, or the time is up.
+TMediaProbe Collect(GstElement *playbin, int timeoutMs)
+{
+    TMediaProbe probe;
     GstBus *bus = gst_element_get_bus(playbin);
     QElapsedTimer clock;
     clock.start();
@@ -34,28 +43,30 @@ QStringList CollectMissing(GstElement *playbin, int timeoutMs)
         const bool done = GST_MESSAGE_TYPE(message) != GST_MESSAGE_ELEMENT;
         if (gst_is_missing_plugin_message(message)) {
             gchar *description = gst_missing_plugin_message_get_description(message);
-            if (!missing.contains(QString::fromUtf8(description)))
-                missing << QString::fromUtf8(description);
+            if (!probe.Missing.contains(QString::fromUtf8(description)))
+                probe.Missing << QString::fromUtf8(description);
             g_free(description);
+        } else if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
+            probe.Error = ErrorText(message);
         }
         gst_message_unref(message);
         if (done) break;
     }
     gst_object_unref(bus);
-    return missing;
+    return probe;
 }
 
 } // namespace
 
-QStringList MissingMediaPlugins(const QString &fileName, int timeoutMs)
+TMediaProbe ProbeMedia(const QString &fileName, int timeoutMs)
 {
     if (!gst_init_check(nullptr, nullptr, nullptr)) return {};
     gst_pb_utils_init();
     GstElement *playbin = SilentPlaybin(fileName);
-    if (!playbin) return {QStringLiteral("playbin")};
+    if (!playbin) return {{QStringLiteral("playbin")}, {}};
     gst_element_set_state(playbin, GST_STATE_PAUSED);
-    const QStringList missing = CollectMissing(playbin, timeoutMs);
+    const TMediaProbe probe = Collect(playbin, timeoutMs);
     gst_element_set_state(playbin, GST_STATE_NULL);
     gst_object_unref(playbin);
-    return missing;
+    return probe;
 }

@@ -1,22 +1,15 @@
 #pragma once
-// TPicJumpF: "Переход к картинке", the photo list to choose a picture from. A double click on an
-// entry closes it with OK.
+// TPicJumpF: "Переход к картинке", the photo list to choose a picture from.
 
-#include <QDialog>
-#include <QStringList>
+#include "views/jumplistf.h"
 
-class QListWidget;
-class QPushButton;
-
-class TPicJumpF : public QDialog {
+class TPicJumpF : public TJumpListF {
     Q_OBJECT
 public:
     explicit TPicJumpF(QWidget *parent = nullptr);
 
     // Replaces the list by photos, one line per entry (empty entries as empty lines).
-    void SetPhotos(const QStringList &photos);
+    void SetPhotos(const QStringList &photos) { SetEntries(photos); }
 
-    QListWidget *lbPics;
-    QPushButton *BitBtn1; // OK
-    QPushButton *BitBtn2; // "Отмена"
+    QListWidget *const lbPics;
 };

@@ -9,15 +9,13 @@
 #include <QCheckBox>
 #include <gtest/gtest.h>
 
+#include "nomixer.h"
+
 namespace {
 
 class NoMixer : public testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        setenv("PULSE_SERVER", "unix:/nonexistent/pulse/native", 1);
-        setenv("ALSA_CONFIG_PATH", LORVANTA_NO_CARD_CONFIG, 1);
-    }
+    static void SetUpTestSuite() { UseMachineWithoutMixer(); }
 };
 
 TEST_F(NoMixer, BlocksAreDisabledAndSayWhy)
