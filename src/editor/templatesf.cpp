@@ -1,5 +1,6 @@
 #include "editor/templatesf.h"
 
+#include "editor/formcontrols.h"
 #include "platform/errorreport.h"
 #include "platform/prompt.h"
 #include "settings/settingsstore.h"
@@ -14,42 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// What a screen reader says for a caption: its text without the accelerator mark.
-QString SpokenCaption(QString caption)
-{
-    return caption.remove(u'&');
-}
-
-QPushButton *CreateButton(const QString &caption, const char *objectName)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(objectName);
-    button->setAccessibleName(SpokenCaption(caption));
-    return button;
-}
-
-// One labelled edit in row of grid; the label's accelerator moves the focus to the edit.
-QLineEdit *AddTemplateRow(QGridLayout *grid, int row, QLabel *&label, const char *labelName,
-                          const QString &caption, const char *editName)
-{
-    label = new QLabel(caption);
-    label->setObjectName(labelName);
-    auto *edit = new QLineEdit;
-    edit->setObjectName(editName);
-    edit->setAccessibleName(SpokenCaption(caption));
-    label->setBuddy(edit);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
-    return edit;
-}
-
-QGroupBox *CreateGroup(const QString &title, const char *objectName)
-{
-    auto *group = new QGroupBox(title);
-    group->setObjectName(objectName);
-    return group;
-}
 
 // A disabled edit takes the colour of a button face, as the dialogs of the program show it.
 void PaintAsButtonFace(QLineEdit *edit)
@@ -72,13 +37,14 @@ TTemplatesF::TTemplatesF(const QString &settingsFile, QWidget *parent)
 
     GroupBox1 = CreateGroup("Формат папок при создание списка воспроизведения", "GroupBox1");
     auto *import = new QGridLayout(GroupBox1);
-    edImportArt = AddTemplateRow(import, 0, Label1, "Label1", "Папки &исполнителей", "edImportArt");
-    edImportAlb = AddTemplateRow(import, 1, Label2, "Label2", "Папки &альбомов", "edImportAlb");
+    edImportArt =
+        AddLabelledEdit(import, 0, Label1, "Label1", "Папки &исполнителей", "edImportArt");
+    edImportAlb = AddLabelledEdit(import, 1, Label2, "Label2", "Папки &альбомов", "edImportAlb");
 
     GroupBox2 = CreateGroup("Сохранение пакета M3U", "GroupBox2");
     auto *pack = new QGridLayout(GroupBox2);
-    edPackArt = AddTemplateRow(pack, 0, Label3, "Label3", "&Папки исполнителей", "edPackArt");
-    edPackAlb = AddTemplateRow(pack, 1, Label4, "Label4", "&Файлы альбомов", "edPackAlb");
+    edPackArt = AddLabelledEdit(pack, 0, Label3, "Label3", "&Папки исполнителей", "edPackArt");
+    edPackAlb = AddLabelledEdit(pack, 1, Label4, "Label4", "&Файлы альбомов", "edPackAlb");
 
     Label9 =
         new QLabel("%n - номер, %N - номер (2 знака),\n%I - исполнитель, %A - альбом, %Y - год");
@@ -89,7 +55,7 @@ TTemplatesF::TTemplatesF(const QString &settingsFile, QWidget *parent)
     layout->addWidget(GroupBox2);
     layout->addWidget(CreatePresetGroup());
     layout->addWidget(Label9);
-    layout->addLayout(CreateButtons());
+    layout->addLayout(CreateOkCancel(this, BitBtn1, BitBtn2, "Отмена"));
     setMinimumWidth(420);
 
     fPresets = std::make_unique<TTemplatePresets>(*fStore);
@@ -118,21 +84,6 @@ QGroupBox *TTemplatesF::CreatePresetGroup()
     row->addWidget(btnSave);
     row->addWidget(btnSaveAs);
     return GroupBox3;
-}
-
-QLayout *TTemplatesF::CreateButtons()
-{
-    BitBtn1 = CreateButton("OK", "BitBtn1");
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn2 = CreateButton("Отмена", "BitBtn2");
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    return buttons;
 }
 
 TTemplateSet TTemplatesF::Templates() const

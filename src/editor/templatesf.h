@@ -63,7 +63,6 @@ public:
 
 private:
     QGroupBox *CreatePresetGroup();
-    QLayout *CreateButtons();
 
     std::unique_ptr<TSettingsStore> fStore;
     std::unique_ptr<TTemplatePresets> fPresets;

@@ -1,0 +1,147 @@
+#include "editor/editordirsf.h"
+
+#include "editor/formcontrols.h"
+#include "editor/templatesf.h"
+#include "widgets/zvbrowsefolderdialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A labelled edit in the next row of grid.
+QLineEdit *AddRow(QGridLayout *grid, QLabel *&label, const char *labelName, const QString &caption,
+                  const char *editName)
+{
+    return AddLabelledEdit(grid, grid->rowCount(), label, labelName, caption, editName);
+}
+
+// The glyph-only browse button beside the edit in the last row of grid; its hint is its name.
+QToolButton *AddBrowseButton(QGridLayout *grid, const char *name, const QString &hint)
+{
+    auto *button = new QToolButton;
+    button->setObjectName(name);
+    button->setText("...");
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    grid->addWidget(button, grid->rowCount() - 1, 2);
+    return button;
+}
+
+} // namespace
+
+QString NextBrowseStart(const QString &chosen)
+{
+    const qsizetype slash = chosen.lastIndexOf(u'/');
+    return slash < 0 ? QString() : chosen.first(slash + 1);
+}
+
+TEditorDirsF::TEditorDirsF(const QString &settingsFile, QWidget *parent)
+    : QDialog(parent), zvbfDial(new TzvBrowseFolderDialog(this)), fSettingsFile(settingsFile)
+{
+    setObjectName("EditorDirsF");
+    setWindowTitle("Папки для списка воспроизведения");
+    zvbfDial->SetShowCurrentPath(true);
+    zvbfDial->SetOptions(boSystemDirs); // a folder on disk: the build reads it
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(CreateFolderGroup());
+    layout->addWidget(CreateTemplateGroup());
+    layout->addLayout(CreateOkCancel(this, BitBtn1, BitBtn2, "О&тмена"));
+    setMinimumWidth(460);
+}
+
+QGroupBox *TEditorDirsF::CreateFolderGroup()
+{
+    GroupBox1 = CreateGroup("Папки", "GroupBox1");
+    auto *grid = new QGridLayout(GroupBox1);
+    Edit1 = AddRow(grid, Label1, "Label1", "MP&3", "Edit1");
+    SpeedButton1 = AddBrowseButton(grid, "SpeedButton1", "Указать папку с MP3");
+    Edit2 = AddRow(grid, Label2, "Label2", "&Обложки альбомов", "Edit2");
+    SpeedButton2 = AddBrowseButton(grid, "SpeedButton2", "Указать папку с обложками альбомов");
+    Edit3 = AddRow(grid, Label3, "Label3", "&Тексты", "Edit3");
+    SpeedButton3 = AddBrowseButton(grid, "SpeedButton3", "Указать папку с текстами");
+    Edit4 = AddRow(grid, Label4, "Label4", "&Рецензии", "Edit4");
+    SpeedButton4 = AddBrowseButton(grid, "SpeedButton4", "Указать папку с рецензиями");
+    Edit5 = AddRow(grid, Label5, "Label5", "&Истории групп", "Edit5");
+    SpeedButton5 = AddBrowseButton(grid, "SpeedButton5", "Указать папку с историями групп");
+    const std::pair<QToolButton *, void (TEditorDirsF::*)()> buttons[] = {
+        {SpeedButton1, &TEditorDirsF::SpeedButton1Click},
+        {SpeedButton2, &TEditorDirsF::SpeedButton2Click},
+        {SpeedButton3, &TEditorDirsF::SpeedButton3Click},
+        {SpeedButton4, &TEditorDirsF::SpeedButton4Click},
+        {SpeedButton5, &TEditorDirsF::SpeedButton5Click}};
+    for (const auto &[button, handler] : buttons)
+        connect(button, &QToolButton::clicked, this, handler);
+    return GroupBox1;
+}
+
+QGroupBox *TEditorDirsF::CreateTemplateGroup()
+{
+    GroupBox2 = CreateGroup("Форматы", "GroupBox2");
+    auto *grid = new QGridLayout(GroupBox2);
+    edImportArt = AddRow(grid, Label6, "Label6", "Папки &исполнителей", "edImportArt");
+    edImportAlb = AddRow(grid, Label7, "Label7", "Папки &альбомов", "edImportAlb");
+    Button1 = CreateButton("&Настроить...", "Button1");
+    grid->addWidget(Button1, 0, 2, 2, 1, Qt::AlignVCenter);
+    connect(Button1, &QPushButton::clicked, this, &TEditorDirsF::Button1Click);
+    return GroupBox2;
+}
+
+TFolderScanInput TEditorDirsF::Input() const
+{
+    return {Edit1->text(), Edit2->text(),       Edit3->text(),      Edit4->text(),
+            Edit5->text(), edImportArt->text(), edImportAlb->text()};
+}
+
+void TEditorDirsF::BrowseFor(QLineEdit *edit, const QString &prompt)
+{
+    zvbfDial->SetText(prompt);
+    if (!edit->text().isEmpty()) zvbfDial->SetStartSelectedFolder(edit->text());
+    if (zvbfDial->Execute()) {
+        const QString chosen = zvbfDial->SelectedFolder();
+        edit->setText(chosen);
+        const QString next = NextBrowseStart(chosen);
+        if (!next.isEmpty()) zvbfDial->SetStartSelectedFolder(next);
+    }
+    edit->setFocus();
+}
+
+void TEditorDirsF::SpeedButton1Click()
+{
+    BrowseFor(Edit1, "Укажите папку для MP3");
+}
+
+void TEditorDirsF::SpeedButton2Click()
+{
+    BrowseFor(Edit2, "Укажите папку для обложек альбомов");
+}
+
+void TEditorDirsF::SpeedButton3Click()
+{
+    BrowseFor(Edit3, "Укажите папку для текстов песен");
+}
+
+void TEditorDirsF::SpeedButton4Click()
+{
+    BrowseFor(Edit4, "Укажите папку для рецензий");
+}
+
+void TEditorDirsF::SpeedButton5Click()
+{
+    BrowseFor(Edit5, "Укажите папку для историй групп");
+}
+
+void TEditorDirsF::Button1Click()
+{
+    QString artistTemplate = edImportArt->text();
+    QString albumTemplate = edImportAlb->text();
+    if (EditImportTemplates(this, fSettingsFile, artistTemplate, albumTemplate)) {
+        edImportArt->setText(artistTemplate);
+        edImportAlb->setText(albumTemplate);
+    }
+}
