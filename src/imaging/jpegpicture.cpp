@@ -24,6 +24,35 @@ QRectF VisibleArea(const QPainter &painter)
     return visible;
 }
 
+// The pixels of a picture of size picture that drawing it stretched into target shows within
+// visible (both in the painter's coordinates), with margin pixels more on each side for the
+// smoothing of a scaled drawing; cut to the picture, empty when nothing of it shows.
+QRect PixelsInView(QSize picture, const QRectF &target, const QRectF &visible, int margin)
+{
+    const QRectF shown = target & visible;
+    if (shown.isEmpty() || picture.isEmpty()) return {};
+    const double sx = picture.width() / target.width();
+    const double sy = picture.height() / target.height();
+    const int left = int(std::floor((shown.left() - target.left()) * sx)) - margin;
+    const int top = int(std::floor((shown.top() - target.top()) * sy)) - margin;
+    const int right = int(std::ceil((shown.right() - target.left()) * sx)) + margin;
+    const int bottom = int(std::ceil((shown.bottom() - target.top()) * sy)) + margin;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & QRect(QPoint(), picture);
+}
+
+// The part to decode so that needed shows and scrolls by up to half of it need nothing more:
+// needed grown by half its size on each side (kMinGrowth at least), cut to the picture; the
+// whole picture when that part would cover half of it or more.
+QRect PartToDecode(QSize picture, const QRect &needed)
+{
+    const QRect whole(QPoint(), picture);
+    const int growX = std::max(kMinGrowth, needed.width() / 2);
+    const int growY = std::max(kMinGrowth, needed.height() / 2);
+    const QRect part = needed.adjusted(-growX, -growY, growX, growY) & whole;
+    const qint64 partArea = qint64(part.width()) * part.height();
+    return 2 * partArea >= qint64(picture.width()) * picture.height() ? whole : part;
+}
+
 // Where the part at rect of a picture of size picture lands when the whole is drawn into target.
 QRectF PartTarget(const QRectF &target, QSize picture, const QRect &rect)
 {
@@ -79,29 +108,6 @@ private:
 };
 
 } // namespace
-
-QRect PixelsInView(QSize picture, const QRectF &target, const QRectF &visible, int margin)
-{
-    const QRectF shown = target & visible;
-    if (shown.isEmpty() || picture.isEmpty()) return {};
-    const double sx = picture.width() / target.width();
-    const double sy = picture.height() / target.height();
-    const int left = int(std::floor((shown.left() - target.left()) * sx)) - margin;
-    const int top = int(std::floor((shown.top() - target.top()) * sy)) - margin;
-    const int right = int(std::ceil((shown.right() - target.left()) * sx)) + margin;
-    const int bottom = int(std::ceil((shown.bottom() - target.top()) * sy)) + margin;
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & QRect(QPoint(), picture);
-}
-
-QRect PartToDecode(QSize picture, const QRect &needed)
-{
-    const QRect whole(QPoint(), picture);
-    const int growX = std::max(kMinGrowth, needed.width() / 2);
-    const int growY = std::max(kMinGrowth, needed.height() / 2);
-    const QRect part = needed.adjusted(-growX, -growY, growX, growY) & whole;
-    const qint64 partArea = qint64(part.width()) * part.height();
-    return 2 * partArea >= qint64(picture.width()) * picture.height() ? whole : part;
-}
 
 std::unique_ptr<TPictureData> OpenJpeg(const QByteArray &bytes)
 {

@@ -6,17 +6,4 @@
 
 #include "imaging/pictureformat.h"
 
-#include <QRect>
-#include <QRectF>
-
-// The pixels of a picture of size picture that drawing it stretched into target shows within
-// visible (both in the painter's coordinates), with margin pixels more on each side for the
-// smoothing of a scaled drawing; cut to the picture, empty when nothing of it shows.
-QRect PixelsInView(QSize picture, const QRectF &target, const QRectF &visible, int margin);
-
-// The part to decode so that needed shows and scrolls by up to half of it need nothing more:
-// needed grown by half its size on each side (64 pixels at least), cut to the picture; the whole
-// picture when that part would cover half of it or more.
-QRect PartToDecode(QSize picture, const QRect &needed);
-
 std::unique_ptr<TPictureData> OpenJpeg(const QByteArray &bytes);

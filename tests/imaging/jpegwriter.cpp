@@ -19,7 +19,7 @@ QByteArray EncodeJpeg(const QImage &image, const TJpegLayout &layout)
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, layout.Quality, TRUE);
+    jpeg_set_quality(&cinfo, 90, TRUE);
     if (layout.Grey) jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
     cinfo.comp_info[0].h_samp_factor = layout.LumaH;
     cinfo.comp_info[0].v_samp_factor = layout.LumaV;
@@ -40,13 +40,10 @@ QByteArray EncodeJpeg(const QImage &image, const TJpegLayout &layout)
 QImage PhotoLikeImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int checker = ((x / 7) + (y / 5)) % 2 ? 60 : 0;
-            row[x] = qRgb((x * 255 / width + checker) % 256,
-                          (y * 255 / height + (x * y) % 41) % 256, (x * 3 + y * 5) % 256);
-        }
-    }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                           qRgb((x * 255 / width + ((x / 7 + y / 5) % 2) * 60) % 256,
+                                (y * 255 / height + (x * y) % 41) % 256, (x * 3 + y * 5) % 256));
     return image;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// JPEG files made here through libjpeg, for the layouts a decoder has to get right: each colour
-// plane sampling, greyscale, progressive scans and restart markers.
+// JPEG files made here through libjpeg, in the layouts a decoder has to get right: each sampling
+// of the colour planes, greyscale, progressive scans and restart markers.
 
 #include <QByteArray>
 #include <QImage>
@@ -10,12 +10,10 @@ struct TJpegLayout {
     bool Grey = false;
     bool Progressive = false;
     int RestartRows = 0; // a restart marker every so many rows of blocks; 0: none
-    int Quality = 90;
 };
 
-// The image (RGB32) as JPEG bytes.
 QByteArray EncodeJpeg(const QImage &image, const TJpegLayout &layout = {});
 
-// A photo-like picture: smooth colour with fine detail and sharp edges everywhere, so that a part
-// taken from the wrong place or decoded with the wrong neighbours shows.
+// Smooth colour with fine detail and sharp edges everywhere, so that a part taken from the wrong
+// place or decoded without its neighbours shows.
 QImage PhotoLikeImage(int width, int height);
