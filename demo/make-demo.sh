@@ -37,14 +37,16 @@ mkdir -p "$sneg" "$doroga" "$gavan" "covers/$veter" "covers/$lesnaya" "reviews/$
 cp1251() { iconv -f UTF-8 -t CP1251 | sed 's/$/\r/'; }
 
 # An RTF document: the body (RTF markup in UTF-8 on standard input) with every non-ASCII
-# character written as a \'hh escape of its Windows-1251 byte.
+# character written as a \'hh escape of its Windows-1251 byte. RTF reads a line break as
+# nothing, so a body line that ends in a word (not in a control word or a brace) gets a space:
+# a sentence may go on on the next line.
 rtf() {
   {
     printf '{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 Arial;}'
     printf '{\\f1\\froman\\fcharset204 Times New Roman;}}\n'
     printf '{\\colortbl;\\red0\\green0\\blue128;\\red128\\green0\\blue0;}\n'
     printf '\\viewkind4\\uc1\\pard\\f0\\fs22\n'
-    cat
+    perl -pe 'chomp; $_ .= " " unless $_ eq "" || /(?:\}|\\[a-z]+-?\d*)$/; $_ .= "\n"'
     printf '}\n'
   } | iconv -f UTF-8 -t CP1251 | perl -pe "s/([\\x80-\\xff])/sprintf(\"\\\\'%02x\",ord(\$1))/ge"
 }

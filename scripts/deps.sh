@@ -9,7 +9,8 @@ packages=(
   libgif-dev libjpeg-turbo-progs libasound2-dev libasound2-plugins libpulse-dev
   libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base-apps alsa-utils libgtest-dev libgmock-dev
   libbenchmark-dev xvfb xauth xdotool pulseaudio pulseaudio-utils mpg123 mpv lame twolame sox
-  ffmpeg imagemagick espeak-ng fonts-dejavu-core qt6-translations-l10n clang libclang-rt-14-dev
+  ffmpeg imagemagick espeak-ng python3 fonts-dejavu-core qt6-translations-l10n clang libclang-rt-14-dev
+  librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
 )
 missing=()
 for p in "${packages[@]}"; do

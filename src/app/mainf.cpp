@@ -17,6 +17,7 @@
 #include "views/pictureactions.h"
 #include "views/reviewpage.h"
 #include "views/songtextpage.h"
+#include "views/textpage.h"
 #include "views/volumepage.h"
 
 #include <QApplication>
@@ -39,6 +40,13 @@ namespace {
 const char *const PageCaptions[TMainF::PageCount] = {
     "Обложка альбома", "Фотографии", "Текст песни", "Рецензия", "История",
     "HTML",            "Клипы",      "Информация",  "Громкость"};
+// The pages' icons on their tabs and View items.
+const QStyle::StandardPixmap PageIcons[TMainF::PageCount] = {
+    QStyle::SP_DriveCDIcon,        QStyle::SP_DesktopIcon,
+    QStyle::SP_FileIcon,           QStyle::SP_FileDialogContentsView,
+    QStyle::SP_FileDialogInfoView, QStyle::SP_DirLinkIcon,
+    QStyle::SP_MediaPlay,          QStyle::SP_MessageBoxInformation,
+    QStyle::SP_MediaVolume};
 
 } // namespace
 
@@ -71,6 +79,7 @@ TExpandedSong *TMainF::CurrentSong()
 void TMainF::CreateControls()
 {
     SongsLst = new TSongsTree(this);
+    CreateActions(); // the pages take theirs
     CreatePages();
     Splitter1 = new QSplitter(Qt::Horizontal, this);
     Splitter1->setObjectName("Splitter1");
@@ -82,7 +91,6 @@ void TMainF::CreateControls()
 
     fPlayControl = std::make_unique<TPlayControl>(*fPlayer, ExpandedSongs, *SongsLst, Settings,
                                                   *fHost, *this);
-    CreateActions();
     CreatePlayerBar();
     CreateMenus();
     CreatePopupMenu();
@@ -123,11 +131,16 @@ void TMainF::CreatePages()
     PictureActions = new TPictureActions(this);
     AlbumPicTS = new TAlbumCoverPage(*PictureActions, CoverCache, *fPageHost);
     SongPicTS = new TPhotosPage(*PictureActions, PhotoList, Settings.SongPicIdx, *fPageHost);
-    QWidget *pages[PageCount] = {AlbumPicTS,          SongPicTS,        new TSongTextPage,
-                                 new TReviewPage,     new THistoryPage, new THtmlPage,
-                                 new TClipsPage,      InfoTS,           new TVolumePage};
+    SongTextTS = new TSongTextPage(*fPageHost);
+    RetsTS = new TReviewPage(*fPageHost);
+    HistoryTS = new THistoryPage(*fPageHost);
+    tsHTML = new THtmlPage(DiscPaths.HTMLFile, {ActionNamed("HTMLBack"), ActionNamed("HTMLFwd"),
+                                                ActionNamed("HTMLHome"), ActionNamed("HTMLView")});
+    QWidget *pages[PageCount] = {AlbumPicTS, SongPicTS,      SongTextTS, RetsTS,      HistoryTS,
+                                 tsHTML,     new TClipsPage, InfoTS,     new TVolumePage};
     for (int page = 0; page < PageCount; ++page)
-        PageControl1->addTab(pages[page], PageCaptions[page]);
+        PageControl1->addTab(pages[page], style()->standardIcon(PageIcons[page]),
+                             PageCaptions[page]);
 }
 
 void TMainF::CreatePlayerBar()
@@ -180,11 +193,23 @@ QAction *TMainF::ActionNamed(const QString &name) const
     return findChild<QAction *>(name);
 }
 
+// Showing a text page brings its view's word wrap to the check mark.
 void TMainF::PageControl1Change()
 {
+    const auto *text = qobject_cast<const TTextPage *>(PageControl1->currentWidget());
+    fControls->WordWrapMI->setEnabled(text);
+    if (text)
+        fControls->WordWrapMI->setChecked(text->WordWrap());
     const int page = PageControl1->currentIndex();
     if (page >= 0 && page < PageCount)
         fControls->ViewItems[size_t(page)]->setChecked(true);
+}
+
+// The item has turned its check mark already.
+void TMainF::WordWrapMIClick()
+{
+    if (auto *text = qobject_cast<TTextPage *>(PageControl1->currentWidget()))
+        text->SetWordWrap(fControls->WordWrapMI->isChecked());
 }
 
 void TMainF::closeEvent(QCloseEvent *event)

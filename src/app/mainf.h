@@ -9,6 +9,7 @@
 //   mainf_tree.cpp     RebuildList, UpdateNodeCaptions, tree commands, the content scan
 //   mainf_lists.cpp    the list loaders, Open, Save, Save As, the close query, the dialogs
 //   mainf_editor.cpp   New and Edit: the playlist editor on a copy of the library
+//   mainf_options.cpp  the options dialog and the application of its settings
 // What the transport asks of the window is answered by TMainPlayHost (playhost.h).
 
 #include "library/expandedsong.h"
@@ -36,16 +37,20 @@ class TPhotosPage;
 class TPictureActions;
 class TMPEGPlayer;
 class TEditorF;
+class THistoryPage;
+class THtmlPage;
 class TMainPlayHost;
 class TPlayControl;
+class TReviewPage;
 class TSongsTree;
+class TSongTextPage;
 
 // Where the program lives and keeps its settings; tests and benchmarks point these at folders of
 // their own.
 struct TMainFOptions {
     QString ProgramFile;   // the program's file; empty: QCoreApplication::applicationFilePath()
     QString SettingsFile;  // the settings store; empty: its default place
-    QString DecoderFolder; // folder of mpegdll.so; empty: the program's folder, then the system
+    QString DecoderFolder; // folder of mpegdll.so; empty: see OpenDecoderLibrary
     // A list given on the command line, loaded instead of the start-up's choice (its type by its
     // extension, as Open chooses). It keeps the remembered song only when it is the remembered
     // list; otherwise it starts at its first song and no disc identifier applies.
@@ -99,6 +104,10 @@ public:
     QTabWidget *PageControl1 = nullptr;
     TAlbumCoverPage *AlbumPicTS = nullptr;
     TPhotosPage *SongPicTS = nullptr;
+    TSongTextPage *SongTextTS = nullptr;
+    TReviewPage *RetsTS = nullptr;
+    THistoryPage *HistoryTS = nullptr;
+    THtmlPage *tsHTML = nullptr;
     TInfoPage *InfoTS = nullptr;
     TPictureActions *PictureActions = nullptr; // the picture commands of both picture pages
     QSplitter *Splitter1 = nullptr;
@@ -139,6 +148,7 @@ public:
     void CloseTreePMIClick();
     void ExpandPMIClick();
     void PageControl1Change();
+    void WordWrapMIClick();
 
     // ---- Lists --------------------------------------------------------------------------------
     void LoadPlaylist(const QString &fileName);
@@ -158,6 +168,8 @@ public:
     void MP3InfoMIClick();
     void AboutMIClick();
     void HelpExecute();
+    // Runs the options dialog; after OK its settings take effect at once.
+    void OptMIClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -167,6 +179,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Tells that a loaded M3U list named network addresses, which are not in the play list.
+    void ReportNetworkAddresses(const QStringList &addresses);
     struct TControls;
     void CreateControls();
     void CreatePages();

@@ -7,6 +7,7 @@
 #include "transport/playcontrol.h"
 
 #include <QMenuBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -133,6 +134,7 @@ void TMainF::CreateViewMenu()
     fControls->ViewGroup = new QActionGroup(this);
     for (int page = 0; page < PageCount; ++page) {
         QAction *item = AddItem(menu, ViewItemNames[page], ViewItemCaptions[page], QString());
+        item->setIcon(PageControl1->tabIcon(page));
         item->setCheckable(true);
         fControls->ViewGroup->addAction(item);
         fControls->ViewItems[size_t(page)] = item;
@@ -186,8 +188,11 @@ void TMainF::CreateToolsMenu()
     QAction *wordWrap = AddItem(menu, "WordWrapMI", "&Перенос по словам", QString());
     wordWrap->setCheckable(true);
     wordWrap->setEnabled(false);
+    fControls->WordWrapMI = wordWrap;
+    ConnectHandler(wordWrap, &TMainF::WordWrapMIClick);
     menu->addSeparator();
-    AddItem(menu, "OptMI", "&Настройки...", "Вызвать диалоговое окно настроек")->setEnabled(false);
+    ConnectHandler(AddItem(menu, "OptMI", "&Настройки...", "Вызвать диалоговое окно настроек"),
+                   &TMainF::OptMIClick);
 }
 
 void TMainF::CreateHelpMenu()

@@ -15,6 +15,7 @@ struct TMainF::TControls {
     QAction *N17 = nullptr; // the tree menu's "О композиции..."
     QAction *CloseTreePMI = nullptr;
     QAction *ExpandPMI = nullptr;
+    QAction *WordWrapMI = nullptr;
     QMenu *miHTMLService = nullptr;
     QMenu *miClipService = nullptr;
 };

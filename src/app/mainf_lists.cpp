@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <algorithm>
 #include <utility>
 
 void TMainF::LoadList(const QString &fileName, int listType)
@@ -64,8 +65,10 @@ void TMainF::LoadPlaylist(const QString &fileName)
 void TMainF::LoadM3U(const QString &fileName)
 {
     // A file that is not there leaves the current list as it is.
-    if (!QFileInfo(fileName).isFile() ||
-        !ReplaceLibrary([&](TArtistColl &artists) { return ::LoadM3U(fileName, artists); }))
+    QStringList networkAddresses;
+    if (!QFileInfo(fileName).isFile() || !ReplaceLibrary([&](TArtistColl &artists) {
+            return ::LoadM3U(fileName, artists, &networkAddresses);
+        }))
         return;
     // An M3U list has no companion material: nothing of the previous disc stays (clips included).
     DiscPaths = TDiscPaths();
@@ -75,6 +78,19 @@ void TMainF::LoadM3U(const QString &fileName)
     ListFileName = fileName;
     RebuildList();
     SetFileInfoEnabled(false);
+    if (!networkAddresses.isEmpty()) ReportNetworkAddresses(networkAddresses);
+}
+
+void TMainF::ReportNetworkAddresses(const QStringList &addresses)
+{
+    // A few are enough to recognise the list; the rest are counted.
+    constexpr qsizetype kShown = 5;
+    QString text = QStringLiteral("Сетевые адреса пропущены: программа воспроизводит только "
+                                  "файлы.\n\n") +
+                   addresses.first(std::min(kShown, addresses.size())).join(u'\n');
+    if (addresses.size() > kShown)
+        text += QStringLiteral("\n... и еще %1").arg(addresses.size() - kShown);
+    Prompt().Message(this, TPrompt::TKind::Information, text, TPrompt::TButtons::Ok);
 }
 
 void TMainF::LoadSingleFile(const QString &fileName)
@@ -157,6 +173,12 @@ void TMainF::SaveAsMIClick()
     }
     case 2: {
         const QString name = WithExtension(choice->FileName, ".m3u");
+        ::SaveM3U(name, ExpandedSongs);
+        SetBoundList(name, M3UListType);
+        break;
+    }
+    case 4: {
+        const QString name = WithExtension(choice->FileName, ".m3u8");
         ::SaveM3U(name, ExpandedSongs);
         SetBoundList(name, M3UListType);
         break;

@@ -10,6 +10,7 @@
 #include "playback/mpegplayer.h"
 #include "transport/playcontrol.h"
 #include "views/contentpage.h"
+#include "views/htmlpage.h"
 #include "views/infopage.h"
 #include "views/scandirf.h"
 
@@ -33,6 +34,9 @@ void TMainF::RebuildList()
         fPlayControl->ResetShuffleOrder();
         ApplyPageVisibility();
         ApplyAboutFile();
+        // A missing start page is reported, and the rebuild goes on.
+        if (!DiscPaths.HTMLFile.isEmpty())
+            RunReporting(this, [this] { tsHTML->btnHTMLHomeClick(); });
         ViewItem(InfoPage)->setEnabled(PageVisible(InfoPage));
         fPlayControl->SelectSong(fPlayControl->SongIndex, Settings.PlayOnRun);
     } catch (...) {

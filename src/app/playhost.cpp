@@ -2,6 +2,8 @@
 
 #include "app/mainf.h"
 #include "views/albumcoverpage.h"
+#include "views/historypage.h"
+#include "views/reviewpage.h"
 
 #include "platform/errorreport.h"
 
@@ -37,27 +39,29 @@ void TMainPlayHost::CloseMainWindow()
 
 bool TMainPlayHost::Rebuilding() const { return fWindow.Rebuilding; }
 
+// The page is shown first: its own showing brings up the current song's history, which the
+// artist's then replaces.
 void TMainPlayHost::ActivateArtistNode(int artist)
 {
-    if (fWindow.Artists.IsValidIndex(artist) && !fWindow.Artists[artist].History.isEmpty())
-        fWindow.ShowPage(TMainF::HistoryPage);
+    if (!fWindow.Artists.IsValidIndex(artist) || fWindow.Artists[artist].History.isEmpty())
+        return;
+    fWindow.ShowPage(TMainF::HistoryPage);
+    fWindow.HistoryTS->ShowArtistHistory(fWindow.Artists[artist].History);
 }
 
 void TMainPlayHost::ActivateAlbumNode(int artist, int album)
 {
-    // The review page shows the album's review once its contents arrive; any other page than
-    // the two gives way to the cover page.
-    const int page = fWindow.PageControl1->currentIndex();
-    if (page == TMainF::RetsPage)
-        return;
-    if (page != TMainF::AlbumPicPage)
-        fWindow.ShowPage(TMainF::AlbumPicPage);
     if (!fWindow.Artists.IsValidIndex(artist) ||
         !fWindow.Artists[artist].Albums.IsValidIndex(album))
         return;
-    const QString cover = fWindow.Artists[artist].Albums[album].Picture;
-    if (!cover.isEmpty())
-        fWindow.AlbumPicTS->ShowAlbumPicture(cover);
+    const TAlbItem &item = fWindow.Artists[artist].Albums[album];
+    if (fWindow.PageControl1->currentIndex() == TMainF::RetsPage) {
+        fWindow.RetsTS->ShowAlbumReview(item.Retsenzia);
+        return;
+    }
+    fWindow.ShowPage(TMainF::AlbumPicPage);
+    if (!item.Picture.isEmpty())
+        fWindow.AlbumPicTS->ShowAlbumPicture(item.Picture);
 }
 
 void TMainPlayHost::ReportStateFileFailure(const QString &message)

@@ -94,8 +94,15 @@ std::optional<TPrompt::TFileChoice> TQtPrompt::OpenFile(QWidget *parent, const Q
 void SetUpOpenDialog(QFileDialog &dialog, const TPrompt::TOpenRequest &request)
 {
     dialog.setWindowTitle(request.Title.isEmpty() ? QStringLiteral("Открыть") : request.Title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.MultiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    // Only a save dialog asks before an existing file is chosen; it keeps the open button's text.
+    const bool confirm = request.ConfirmOverwrite && !request.MultiSelect;
+    dialog.setAcceptMode(confirm ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirm);
+    if (confirm)
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Открыть"));
+    dialog.setFileMode(request.MultiSelect  ? QFileDialog::ExistingFiles
+                       : request.MustExist ? QFileDialog::ExistingFile
+                                           : QFileDialog::AnyFile);
     SetUpFileDialog(dialog, request.Filter, request.FilterIndex);
     if (!request.InitialFolder.isEmpty())
         dialog.setDirectory(request.InitialFolder);

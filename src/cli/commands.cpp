@@ -31,12 +31,12 @@ bool HasSuffix(const QString &path, const char *suffix)
     return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
 }
 
-// Own format for ".pl", M3U list for ".m3u"; ECliError for any other name.
+// Own format for ".pl", M3U list for ".m3u" and ".m3u8"; ECliError for any other name.
 void RequireListName(const QString &out)
 {
-    if (!HasSuffix(out, "pl") && !HasSuffix(out, "m3u"))
-        throw ECliError(QStringLiteral("Неизвестный тип файла для записи (нужно .pl или .m3u): ") +
-                        out);
+    if (!HasSuffix(out, "pl") && !HasSuffix(out, "m3u") && !HasSuffix(out, "m3u8"))
+        throw ECliError(
+            QStringLiteral("Неизвестный тип файла для записи (нужно .pl, .m3u или .m3u8): ") + out);
 }
 
 void WriteList(const QString &out, const TArtistColl &artists, const TDiscPaths &paths)

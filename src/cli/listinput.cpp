@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 QString AbsoluteArgPath(const QString &path)
 {
@@ -30,7 +31,9 @@ TListType ListKindOf(const QString &path)
     const int type = ListTypeOfFile(path);
     if (type == UnknownListType)
         throw ECliError(
-            QStringLiteral("Неизвестный тип списка (нужно .pl, .m3u, .mp1, .mp2 или .mp3): ") + path);
+            QStringLiteral(
+                "Неизвестный тип списка (нужно .pl, .m3u, .m3u8, .mp1, .mp2 или .mp3): ") +
+            path);
     return TListType(type);
 }
 
@@ -40,14 +43,21 @@ TLoadedList &LoadCommandList(const QString &path)
     auto &list = *new TLoadedList; // left to the end of the process, on purpose
     list.type = ListKindOf(path);
     bool loaded = false;
+    QStringList networkAddresses;
     switch (list.type) {
     case OwnListType: loaded = LoadPlaylist(path, list.artists, list.paths); break;
-    case M3UListType: loaded = LoadM3U(path, list.artists); break;
+    case M3UListType:
+        loaded = LoadM3U(path, list.artists, &networkAddresses);
+        break;
     case SoundFileType: loaded = LoadSingleFile(path, list.artists); break;
     case UnknownListType: break;
     }
     if (!loaded)
         throw ECliError(QStringLiteral("Не удается прочитать файл: ") + path);
+    // A note, not bad input: the rest of the list is good.
+    for (const QString &address : networkAddresses)
+        std::fprintf(stderr, "Сетевой адрес пропущен (воспроизводятся только файлы): %s\n",
+                     qUtf8Printable(address));
     return list;
 }
 

@@ -1,11 +1,12 @@
 #include "editor/editordirsf.h"
 
-#include "editor/formcontrols.h"
 #include "editor/templatesf.h"
+#include "widgets/dialogparts.h"
 #include "widgets/zvbrowsefolderdialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,13 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A labelled edit in the next row of grid.
-QLineEdit *AddRow(QGridLayout *grid, QLabel *&label, const char *labelName, const QString &caption,
-                  const char *editName)
-{
-    return AddLabelledEdit(grid, grid->rowCount(), label, labelName, caption, editName);
-}
 
 // The glyph-only browse button beside the edit in the last row of grid; its hint is its name.
 QToolButton *AddBrowseButton(QGridLayout *grid, const char *name, const QString &hint)
@@ -51,23 +45,23 @@ TEditorDirsF::TEditorDirsF(const QString &settingsFile, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(CreateFolderGroup());
     layout->addWidget(CreateTemplateGroup());
-    layout->addLayout(CreateOkCancel(this, BitBtn1, BitBtn2, "О&тмена"));
+    layout->addLayout(CreateOkCancel());
     setMinimumWidth(460);
 }
 
 QGroupBox *TEditorDirsF::CreateFolderGroup()
 {
-    GroupBox1 = CreateGroup("Папки", "GroupBox1");
+    GroupBox1 = NewGroupBox("Папки", "GroupBox1");
     auto *grid = new QGridLayout(GroupBox1);
-    Edit1 = AddRow(grid, Label1, "Label1", "MP&3", "Edit1");
+    Edit1 = AddEditRow(grid, Label1, "MP&3", "Label1", "Edit1");
     SpeedButton1 = AddBrowseButton(grid, "SpeedButton1", "Указать папку с MP3");
-    Edit2 = AddRow(grid, Label2, "Label2", "&Обложки альбомов", "Edit2");
+    Edit2 = AddEditRow(grid, Label2, "&Обложки альбомов", "Label2", "Edit2");
     SpeedButton2 = AddBrowseButton(grid, "SpeedButton2", "Указать папку с обложками альбомов");
-    Edit3 = AddRow(grid, Label3, "Label3", "&Тексты", "Edit3");
+    Edit3 = AddEditRow(grid, Label3, "&Тексты", "Label3", "Edit3");
     SpeedButton3 = AddBrowseButton(grid, "SpeedButton3", "Указать папку с текстами");
-    Edit4 = AddRow(grid, Label4, "Label4", "&Рецензии", "Edit4");
+    Edit4 = AddEditRow(grid, Label4, "&Рецензии", "Label4", "Edit4");
     SpeedButton4 = AddBrowseButton(grid, "SpeedButton4", "Указать папку с рецензиями");
-    Edit5 = AddRow(grid, Label5, "Label5", "&Истории групп", "Edit5");
+    Edit5 = AddEditRow(grid, Label5, "&Истории групп", "Label5", "Edit5");
     SpeedButton5 = AddBrowseButton(grid, "SpeedButton5", "Указать папку с историями групп");
     const std::pair<QToolButton *, void (TEditorDirsF::*)()> buttons[] = {
         {SpeedButton1, &TEditorDirsF::SpeedButton1Click},
@@ -82,14 +76,26 @@ QGroupBox *TEditorDirsF::CreateFolderGroup()
 
 QGroupBox *TEditorDirsF::CreateTemplateGroup()
 {
-    GroupBox2 = CreateGroup("Форматы", "GroupBox2");
+    GroupBox2 = NewGroupBox("Форматы", "GroupBox2");
     auto *grid = new QGridLayout(GroupBox2);
-    edImportArt = AddRow(grid, Label6, "Label6", "Папки &исполнителей", "edImportArt");
-    edImportAlb = AddRow(grid, Label7, "Label7", "Папки &альбомов", "edImportAlb");
-    Button1 = CreateButton("&Настроить...", "Button1");
-    grid->addWidget(Button1, 0, 2, 2, 1, Qt::AlignVCenter);
+    edImportArt = AddEditRow(grid, Label6, "Папки &исполнителей", "Label6", "edImportArt");
+    edImportAlb = AddEditRow(grid, Label7, "Папки &альбомов", "Label7", "edImportAlb");
+    Button1 = NewPushButton("&Настроить...", "Button1");
+    grid->addWidget(Button1, grid->rowCount() - 2, 2, 2, 1, Qt::AlignVCenter); // beside both
     connect(Button1, &QPushButton::clicked, this, &TEditorDirsF::Button1Click);
     return GroupBox2;
+}
+
+QLayout *TEditorDirsF::CreateOkCancel()
+{
+    BitBtn1 = NewOkButton(this, "BitBtn1");
+    BitBtn2 = NewPushButton("О&тмена", "BitBtn2");
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    return buttons;
 }
 
 TFolderScanInput TEditorDirsF::Input() const

@@ -10,6 +10,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -50,6 +51,7 @@ public:
 private:
     QGroupBox *CreateFolderGroup();
     QGroupBox *CreateTemplateGroup();
+    QLayout *CreateOkCancel();
     void BrowseFor(QLineEdit *edit, const QString &prompt);
 
     QString fSettingsFile;

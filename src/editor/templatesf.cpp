@@ -1,9 +1,9 @@
 #include "editor/templatesf.h"
 
-#include "editor/formcontrols.h"
 #include "platform/errorreport.h"
 #include "platform/prompt.h"
 #include "settings/settingsstore.h"
+#include "widgets/dialogparts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -35,16 +35,15 @@ TTemplatesF::TTemplatesF(const QString &settingsFile, QWidget *parent)
     setObjectName("TemplatesF");
     setWindowTitle("Настройка шаблонов");
 
-    GroupBox1 = CreateGroup("Формат папок при создание списка воспроизведения", "GroupBox1");
+    GroupBox1 = NewGroupBox("Формат папок при создание списка воспроизведения", "GroupBox1");
     auto *import = new QGridLayout(GroupBox1);
-    edImportArt =
-        AddLabelledEdit(import, 0, Label1, "Label1", "Папки &исполнителей", "edImportArt");
-    edImportAlb = AddLabelledEdit(import, 1, Label2, "Label2", "Папки &альбомов", "edImportAlb");
+    edImportArt = AddEditRow(import, Label1, "Папки &исполнителей", "Label1", "edImportArt");
+    edImportAlb = AddEditRow(import, Label2, "Папки &альбомов", "Label2", "edImportAlb");
 
-    GroupBox2 = CreateGroup("Сохранение пакета M3U", "GroupBox2");
+    GroupBox2 = NewGroupBox("Сохранение пакета M3U", "GroupBox2");
     auto *pack = new QGridLayout(GroupBox2);
-    edPackArt = AddLabelledEdit(pack, 0, Label3, "Label3", "&Папки исполнителей", "edPackArt");
-    edPackAlb = AddLabelledEdit(pack, 1, Label4, "Label4", "&Файлы альбомов", "edPackAlb");
+    edPackArt = AddEditRow(pack, Label3, "&Папки исполнителей", "Label3", "edPackArt");
+    edPackAlb = AddEditRow(pack, Label4, "&Файлы альбомов", "Label4", "edPackAlb");
 
     Label9 =
         new QLabel("%n - номер, %N - номер (2 знака),\n%I - исполнитель, %A - альбом, %Y - год");
@@ -55,7 +54,7 @@ TTemplatesF::TTemplatesF(const QString &settingsFile, QWidget *parent)
     layout->addWidget(GroupBox2);
     layout->addWidget(CreatePresetGroup());
     layout->addWidget(Label9);
-    layout->addLayout(CreateOkCancel(this, BitBtn1, BitBtn2, "Отмена"));
+    layout->addLayout(CreateButtons());
     setMinimumWidth(420);
 
     fPresets = std::make_unique<TTemplatePresets>(*fStore);
@@ -67,16 +66,16 @@ TTemplatesF::~TTemplatesF() = default;
 
 QGroupBox *TTemplatesF::CreatePresetGroup()
 {
-    GroupBox3 = CreateGroup("Предустановки", "GroupBox3");
+    GroupBox3 = NewGroupBox("Предустановки", "GroupBox3");
     cbxTempl = new QComboBox;
     cbxTempl->setObjectName("cbxTempl");
     cbxTempl->setAccessibleName(GroupBox3->title());
     cbxTempl->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(cbxTempl, &QComboBox::activated, this, &TTemplatesF::cbxTemplChange);
-    btnSave = CreateButton("&Сохранить", "btnSave");
+    btnSave = NewPushButton("&Сохранить", "btnSave");
     btnSave->setEnabled(false);
     connect(btnSave, &QPushButton::clicked, this, &TTemplatesF::btnSaveClick);
-    btnSaveAs = CreateButton("Сохранить &как...", "btnSaveAs");
+    btnSaveAs = NewPushButton("Сохранить &как...", "btnSaveAs");
     connect(btnSaveAs, &QPushButton::clicked, this, &TTemplatesF::btnSaveAsClick);
 
     auto *row = new QHBoxLayout(GroupBox3);
@@ -84,6 +83,18 @@ QGroupBox *TTemplatesF::CreatePresetGroup()
     row->addWidget(btnSave);
     row->addWidget(btnSaveAs);
     return GroupBox3;
+}
+
+QLayout *TTemplatesF::CreateButtons()
+{
+    BitBtn1 = NewOkButton(this, "BitBtn1");
+    BitBtn2 = NewCancelButton(this, "BitBtn2");
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    return buttons;
 }
 
 TTemplateSet TTemplatesF::Templates() const

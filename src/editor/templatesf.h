@@ -63,6 +63,7 @@ public:
 
 private:
     QGroupBox *CreatePresetGroup();
+    QLayout *CreateButtons();
 
     std::unique_ptr<TSettingsStore> fStore;
     std::unique_ptr<TTemplatePresets> fPresets;

@@ -1,6 +1,7 @@
 #include "library/m3u.h"
 
 #include "library/listtext.h"
+#include "library/listtype.h"
 #include "platform/atomicfile.h"
 #include "platform/codepage.h"
 #include "platform/ioerror.h"
@@ -11,6 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -24,11 +28,61 @@ QString TitleFromComment(QStringView comment)
     return (comma < 0 ? comment : comment.sliced(comma + 1)).toString();
 }
 
-QString TitleFromFileLine(QStringView line, const QString &fullPath)
+QString TitleFromFileLine(const QString &written, const QString &fullPath)
 {
-    const QString written = line.toString();
     const bool exists = !IsForeignPath(fullPath) && QFileInfo(fullPath).isFile();
     return exists ? FileNamePart(written) : written;
+}
+
+bool IsSchemeChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'+' || c == u'-' || c == u'.';
+}
+
+// The length of the URL scheme the line starts with ("http" of "http://host/x"), 0 when it starts
+// with none. One letter before the ":" is a drive ("E:\x.mp3"), not a scheme.
+qsizetype SchemeLength(QStringView line)
+{
+    const qsizetype colon = line.indexOf(u':');
+    if (colon < 2 || !line.front().isLetter()) return 0;
+    const QStringView scheme = line.first(colon);
+    return std::all_of(scheme.begin(), scheme.end(), IsSchemeChar) ? colon : 0;
+}
+
+// The local path of a "file:" URL, percent escapes decoded; none for a file on another machine.
+// "file:///C:/x.mp3", as players on Windows write it, gives the drive path "C:/x.mp3", which is
+// kept as written like any drive path.
+std::optional<QString> LocalPathOfFileUrl(QStringView line)
+{
+    const QUrl url(line.trimmed().toString(), QUrl::TolerantMode);
+    const QString host = url.host();
+    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    QString path = url.path(QUrl::FullyDecoded);
+    if (path.isEmpty()) return line.toString();
+    if (path.size() >= 3 && path[0] == u'/' && path[1].isLetter() && path[2] == u':')
+        path.remove(0, 1);
+    return path;
+}
+
+// The file a line names, as it is written; none when the line is a network address:
+// "http://", "https://", "mms://" and the like (a file name cannot hold "//" after a scheme, so
+// no file is taken for one), or a "file:" URL of another machine.
+std::optional<QString> WrittenPath(QStringView line)
+{
+    const qsizetype scheme = SchemeLength(line);
+    if (scheme == 0) return line.toString();
+    if (line.first(scheme).compare(QLatin1String("file"), Qt::CaseInsensitive) == 0)
+        return LocalPathOfFileUrl(line);
+    if (line.sliced(scheme).startsWith(QLatin1String("://"))) return std::nullopt;
+    return line.toString();
+}
+
+QString DecodeM3U(QByteArrayView bytes, const QString &listFile)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    const QByteArrayView text = nul < 0 ? bytes : bytes.first(nul);
+    return IsM3U8Name(listFile) ? DecodeUtf8(WithoutBom(text)) : DecodeListText(text);
 }
 
 TArtistItem &ReplaceWithOneAlbum(TArtistColl &artists, const QString &artistName,
@@ -123,11 +177,11 @@ void WriteArtistPack(const QString &base, const TArtistItem &artist, const QStri
 
 } // namespace
 
-void ReadM3U(QByteArrayView bytes, const QString &listFile, TArtistColl &artists)
+QStringList ReadM3U(QByteArrayView bytes, const QString &listFile, TArtistColl &artists)
 {
-    const qsizetype nul = bytes.indexOf('\0');
-    const QString text = DecodeListText(nul < 0 ? bytes : bytes.first(nul));
+    const QString text = DecodeM3U(bytes, listFile);
     const TListPaths paths(listFile);
+    QStringList networkAddresses;
     TSongColl &songs =
         ReplaceWithOneAlbum(artists, listFile, QStringLiteral("Содержимое:")).Albums[0].Songs;
     QStringView previous;
@@ -135,24 +189,30 @@ void ReadM3U(QByteArrayView bytes, const QString &listFile, TArtistColl &artists
     ForEachLine(QStringView(text), [&](QStringView line) {
         // Empty lines name no file; they still count as the line before the next one.
         if (!IsComment(line) && !line.trimmed().isEmpty()) {
-            TSongItem &song = songs.Add();
-            song.File = paths.Expand(line);
-            song.Title = !first && IsComment(previous) ? TitleFromComment(previous)
-                                                       : TitleFromFileLine(line, song.File);
+            if (const std::optional<QString> written = WrittenPath(line)) {
+                TSongItem &song = songs.Add();
+                song.File = paths.Expand(*written);
+                song.Title = !first && IsComment(previous) ? TitleFromComment(previous)
+                                                           : TitleFromFileLine(*written, song.File);
+            } else {
+                networkAddresses << line.trimmed().toString();
+            }
         }
         previous = line;
         first = false;
     });
+    return networkAddresses;
 }
 
-bool LoadM3U(const QString &listFile, TArtistColl &artists)
+bool LoadM3U(const QString &listFile, TArtistColl &artists, QStringList *networkAddresses)
 {
     QFile file(listFile);
     if (!QFileInfo(listFile).isFile())
         return false;
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     // Read before moving: a list named relative to the current folder is found from there.
-    ReadM3U(bytes, listFile, artists);
+    const QStringList addresses = ReadM3U(bytes, listFile, artists);
+    if (networkAddresses) *networkAddresses = addresses;
     QDir::setCurrent(FolderOf(listFile));
     return true;
 }
@@ -183,7 +243,8 @@ QByteArray M3UText(const TExpandedSongColl &songs)
 
 void SaveM3U(const QString &fileName, const TExpandedSongColl &songs)
 {
-    WriteFileAtomically(fileName, M3UText(songs));
+    const QByteArray text = M3UText(songs);
+    WriteFileAtomically(fileName, IsM3U8Name(fileName) ? WithoutBom(text) : QByteArrayView(text));
 }
 
 void SaveM3UPack(const QString &packFile, const TArtistColl &artists,

@@ -8,20 +8,27 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 // Reads M3U bytes of the list listFile into artists (cleared first). Titles test whether a line
-// names an existing file (as written, no case folding).
-void ReadM3U(QByteArrayView bytes, const QString &listFile, TArtistColl &artists);
+// names an existing file (as written, no case folding). A list named ".m3u8" is UTF-8; others are
+// read as list text is (Windows-1251 unless UTF-8). "file:" URLs, as other players write them,
+// name local files (percent escapes decoded). Network addresses ("http://...", any other scheme)
+// are no files to play: they are left out, and returned so that the caller can say so.
+QStringList ReadM3U(QByteArrayView bytes, const QString &listFile, TArtistColl &artists);
 // Reads the file, then leaves the current folder at the list's folder; false (nothing changed,
 // the current folder too) when the file does not exist. An unreadable file gives the empty album.
-bool LoadM3U(const QString &listFile, TArtistColl &artists);
+// The network addresses left out go to networkAddresses when given.
+bool LoadM3U(const QString &listFile, TArtistColl &artists,
+             QStringList *networkAddresses = nullptr);
 // The one-song library "Файл" / "Пользовательский" for a sound file; false (nothing changed)
 // when the file does not exist.
 bool LoadSingleFile(const QString &fileName, TArtistColl &artists);
 
 // The list text: one line per song with CR LF (full paths as the model holds them).
 QByteArray M3UText(const TExpandedSongColl &songs);
-// Writes the list atomically; throws EIOError on failure.
+// Writes the list atomically; throws EIOError on failure. A ".m3u8" list is UTF-8 without a
+// byte-order mark, as players expect of that kind.
 void SaveM3U(const QString &fileName, const TExpandedSongColl &songs);
 
 // Writes the pack whose main list is packFile (ending in ".m3u"), with the artist folder and

@@ -33,6 +33,10 @@ public:
         QString InitialFolder; // empty: the dialog's default folder
         QString FileName;      // preset file name; empty: none
         bool MultiSelect = false;
+        // For one file: false accepts a name that does not exist yet.
+        bool MustExist = true;
+        // For one file: an existing file is chosen only after the person agreed to replace it.
+        bool ConfirmOverwrite = false;
     };
 
     // filter uses the "Description|*.a;*.b|Description|*.c" form; filterIndex counts from 1.

@@ -1,5 +1,7 @@
 #include "playback/decoderentries.h"
 
+#include "platform/shippedfiles.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -40,8 +42,11 @@ void *OpenDecoderLibrary(const QString &folder)
     if (!folder.isEmpty())
         return Load(folder.endsWith(u'/') ? folder + name : folder + u'/' + name);
     if (QCoreApplication::instance()) {
-        if (void *handle = Load(QCoreApplication::applicationDirPath() + u'/' + name))
-            return handle;
+        const QStringList paths =
+            ShippedPaths(QCoreApplication::applicationDirPath(), name, TShippedKind::Library);
+        for (const QString &path : paths) {
+            if (void *handle = Load(path)) return handle;
+        }
     }
     return Load(name); // no slash: the system's library search
 }

@@ -44,6 +44,7 @@ struct TDecoderEntries {
     bool BindAll(void *handle);
 };
 
-// dlopen of folder + "mpegdll.so"; an empty folder means the program's folder, then the system's
-// library search. Null on failure (dlerror() tells why).
+// dlopen of folder + "mpegdll.so"; an empty folder means the program's folder, then the installed
+// program's lib/lorvanta/ (see ShippedPaths), then the system's library search. Null on failure
+// (dlerror() tells why).
 void *OpenDecoderLibrary(const QString &folder);

@@ -51,8 +51,8 @@ public:
     explicit TMPEGPlayer(QObject *parent = nullptr);
     ~TMPEGPlayer() override;
 
-    // Loads PathToDLL + "mpegdll.so" (empty PathToDLL: the program's folder, then the system's
-    // library search), binds the 21 entries, calls "init", creates the timer.
+    // Loads PathToDLL + "mpegdll.so" (empty PathToDLL: see OpenDecoderLibrary), binds the 21
+    // entries, calls "init", creates the timer.
     void LoadDecoder();
     bool Loaded() const;
 
@@ -82,7 +82,7 @@ public:
     bool AutoPlay = false;
     int WaveDeviceNum = 0;
     QString OutFilename; // PCM output file for TOutputDevice::pcmfile
-    QString PathToDLL;   // folder of mpegdll.so; empty: program folder, then system search
+    QString PathToDLL;   // folder of mpegdll.so; empty: see OpenDecoderLibrary
     int StartPos = 0;    // passed to "Play" unchanged
     int EndPos = 0;      // passed to "Play" unchanged
 

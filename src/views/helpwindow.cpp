@@ -1,6 +1,7 @@
 #include "views/helpwindow.h"
 
 #include "platform/prompt.h"
+#include "platform/shippedfiles.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -80,7 +81,11 @@ void THelpWindow::UpdateTitle()
     setWindowTitle(page.isEmpty() ? "Справка" : "Справка: " + page);
 }
 
-QString HelpFolder() { return QDir(QCoreApplication::applicationDirPath()).filePath("help"); }
+QString HelpFolder()
+{
+    return FindShipped(QCoreApplication::applicationDirPath(), QStringLiteral("help"),
+                       TShippedKind::Data);
+}
 
 void OpenHelp(QWidget *parent, int topic, const QString &folder)
 {

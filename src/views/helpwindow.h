@@ -30,7 +30,7 @@ private:
     QString fFolder;
 };
 
-// <the program's folder>/help, where the build and the installation put the pages.
+// help/ beside the program (the build, a disc), else the installed prefix/share/lorvanta/help.
 QString HelpFolder();
 
 // Shows topic in the application's one help window, creating it on first use and moving it to

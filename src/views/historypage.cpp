@@ -1,3 +1,10 @@
 #include "views/historypage.h"
 
-THistoryPage::THistoryPage(QWidget *parent) : QWidget(parent) { setObjectName("HistoryTS"); }
+#include "library/expandedsong.h"
+
+THistoryPage::THistoryPage(TPageHost &host, QWidget *parent)
+    : TSongDocumentPage(host, &TExpandedSong::History, TWithoutFile::Keep, "HistoryTS",
+                        "HistoryRE", QStringLiteral("История"), true, true, parent),
+      HistoryRE(View())
+{
+}

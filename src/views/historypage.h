@@ -1,10 +1,17 @@
 #pragma once
-// The history of the current song's artist. Its controls arrive with the page's own work; until then it is an empty page.
+// HistoryTS: the history of the current song's artist, editable (changes are never saved),
+// word-wrapped at first. A song whose artist has no history leaves the previous one on the page.
 
-#include <QWidget>
+#include "views/songdocumentpage.h"
 
-class THistoryPage : public QWidget {
+class THistoryPage : public TSongDocumentPage {
     Q_OBJECT
 public:
-    explicit THistoryPage(QWidget *parent = nullptr);
+    explicit THistoryPage(TPageHost &host, QWidget *parent = nullptr);
+
+    QTextEdit *const HistoryRE;
+    const QString &ShownHistoryFile() const { return ShownFile(); }
+    void LoadHistory() { LoadForCurrentSong(); }
+    // An artist node activated: the artist's history (none: nothing changes).
+    void ShowArtistHistory(const QString &fileName) { ShowNodeFile(fileName); }
 };

@@ -1,22 +1,17 @@
 #pragma once
-// The disc information page: the disc's description document in a read-only view. Until the
-// rich-text reader arrives every document is shown as plain text.
+// InfoTS: the disc's description, read-only and word-wrapped. It is loaded once per list (the
+// list's ABOUT document, or at start-up the program's "readme.rtf" or "readme.txt"), not per song.
 
-#include <QWidget>
+#include "views/textpage.h"
 
-class QTextEdit;
-
-class TInfoPage : public QWidget {
+class TInfoPage : public TTextPage {
     Q_OBJECT
 public:
     explicit TInfoPage(QWidget *parent = nullptr);
 
-    QTextEdit *InfoRE = nullptr;
+    QTextEdit *const InfoRE;
 
-    // Replaces the view's content with the file's text (Windows-1251 unless it is valid UTF-8).
-    // An unreadable file empties the view and throws std::runtime_error with the reason.
+    // Replaces the view's content with the document in fileName. A file that cannot be read
+    // leaves the view empty and raises EIOError with a message for the user.
     void LoadDocument(const QString &fileName);
-
-    // Documents larger than this are cut: a description never needs more.
-    static constexpr qint64 MaxDocumentSize = 8 * 1024 * 1024;
 };

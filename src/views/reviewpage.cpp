@@ -1,3 +1,10 @@
 #include "views/reviewpage.h"
 
-TReviewPage::TReviewPage(QWidget *parent) : QWidget(parent) { setObjectName("RetsTS"); }
+#include "library/expandedsong.h"
+
+TReviewPage::TReviewPage(TPageHost &host, QWidget *parent)
+    : TSongDocumentPage(host, &TExpandedSong::Retsenzia, TWithoutFile::Keep, "RetsTS", "RetsRE",
+                        QStringLiteral("Рецензия"), false, true, parent),
+      RetsRE(View())
+{
+}

@@ -1,3 +1,10 @@
 #include "views/songtextpage.h"
 
-TSongTextPage::TSongTextPage(QWidget *parent) : QWidget(parent) { setObjectName("SongTextTS"); }
+#include "library/expandedsong.h"
+
+TSongTextPage::TSongTextPage(TPageHost &host, QWidget *parent)
+    : TSongDocumentPage(host, &TExpandedSong::Text, TWithoutFile::Empty, "SongTextTS",
+                        "SongTextRE", QStringLiteral("Текст песни"), true, false, parent),
+      SongTextRE(View())
+{
+}

@@ -1,10 +1,15 @@
 #pragma once
-// The text of the current song. Its controls arrive with the page's own work; until then it is an empty page.
+// SongTextTS: the text of the current song, editable (changes are never saved), without word
+// wrap at first: verses keep their lines.
 
-#include <QWidget>
+#include "views/songdocumentpage.h"
 
-class TSongTextPage : public QWidget {
+class TSongTextPage : public TSongDocumentPage {
     Q_OBJECT
 public:
-    explicit TSongTextPage(QWidget *parent = nullptr);
+    explicit TSongTextPage(TPageHost &host, QWidget *parent = nullptr);
+
+    QTextEdit *const SongTextRE;
+    const QString &ShownTextFile() const { return ShownFile(); }
+    void LoadSongText() { LoadForCurrentSong(); }
 };

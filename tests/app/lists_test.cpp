@@ -7,12 +7,13 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QFileSystemModel>
-#include <QFile>
-#include <QFileInfo>
-#include <QMetaObject>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QMetaObject>
+#include <QUrl>
 
 namespace {
 
@@ -82,6 +83,29 @@ TEST_F(ListCommandsTest, AllSupportedFilesChoosesTheLoaderByExtension)
     Open(text, 4);
     ExpectIdentity(0, ownList, true, false); // nothing loaded
     EXPECT_EQ(window->ExpandedSongs.Count(), 6);
+}
+
+TEST_F(ListCommandsTest, AnM3u8ListWithAStreamOpensItsFilesAndSaysWhatWasLeftOut)
+{
+    QByteArray text = "#EXTM3U\n";
+    for (int i = 1; i <= 7; ++i)
+        text += "http://radio.example/" + QByteArray::number(i) + "\n";
+    text += QUrl::fromLocalFile(Path("lists/a.mp3")).toEncoded() + "\n";
+    const QString list = Write("lists/desk.m3u8", text);
+    prompt->Messages.clear();
+    Open(list, 4);
+    ExpectIdentity(1, list, false, false);
+    EXPECT_EQ(SongTitles(), QStringList({"a.mp3"}));
+    EXPECT_EQ(prompt->Messages,
+              QStringList({"Сетевые адреса пропущены: программа воспроизводит только файлы.\n\n"
+                           "http://radio.example/1\nhttp://radio.example/2\n"
+                           "http://radio.example/3\nhttp://radio.example/4\n"
+                           "http://radio.example/5\n... и еще 2"}));
+
+    prompt->AnswerFile(Path("out/again"), 4);
+    window->SaveAsMIClick();
+    ExpectIdentity(1, Path("out/again.m3u8"), true, false);
+    EXPECT_EQ(ReadAll(Path("out/again.m3u8")), Path("lists/a.mp3").toUtf8() + "\r\n");
 }
 
 TEST_F(ListCommandsTest, OpenStartsAtTheFirstSongAndCancelChangesNothing)
@@ -280,9 +304,9 @@ TEST(QtPromptTest, FiltersBecomeQtNameFilters)
 {
     EXPECT_EQ(QtNameFilters(OpenDialogFilter),
               QStringList({"\"Родной\" список воспроизведения (*.pl) (*.pl)",
-                           "M3U-лист (*.m3u) (*.m3u)",
+                           "M3U-лист (*.m3u, *.m3u8) (*.m3u *.m3u8)",
                            "Звук с MPEG-зжатием  (*.mp1, *.mp2, *,mp3) (*.mp1 *.mp2 *.mp3)",
-                           "Все поддерживаемые файлы (*.pl *.mp1 *.mp2 *.mp3 *.m3u)"}));
+                           "Все поддерживаемые файлы (*.pl *.mp1 *.mp2 *.mp3 *.m3u *.m3u8)"}));
     EXPECT_EQ(QtNameFilters("Only a description"), QStringList());
 }
 
@@ -295,9 +319,10 @@ TEST(QtPromptTest, TheFileDialogShowsTheCaptionsAsTheyAreAndFiltersByPosition)
     QStringList shown;
     for (int i = 0; i < combo->count(); ++i)
         shown << combo->itemText(i);
-    EXPECT_EQ(shown, QStringList({"\"Родной\" список воспроизведения (*.pl)", "M3U-лист (*.m3u)",
-                                  "Звук с MPEG-зжатием  (*.mp1, *.mp2, *,mp3)",
-                                  "Все поддерживаемые файлы"}));
+    EXPECT_EQ(
+        shown,
+        QStringList({"\"Родной\" список воспроизведения (*.pl)", "M3U-лист (*.m3u, *.m3u8)",
+                     "Звук с MPEG-зжатием  (*.mp1, *.mp2, *,mp3)", "Все поддерживаемые файлы"}));
     EXPECT_EQ(ChosenFilterIndex(dialog), 3);
     EXPECT_EQ(dialog.findChild<QFileSystemModel *>()->nameFilters(),
               QStringList({"*.mp1", "*.mp2", "*.mp3"}));

@@ -73,8 +73,11 @@ QString MainFTest::WriteList(const QString &relative, const std::vector<TTestArt
             if (!album.Review.isEmpty())
                 AppendLine(text, "Retsenzia=" + album.Review);
             AppendLine(text, QString("Songs=%1").arg(album.Songs.size()));
-            for (const QString &title : album.Songs) {
+            for (qsizetype song = 0; song < album.Songs.size(); ++song) {
+                const QString &title = album.Songs[song];
                 AppendLine(text, "[Song]\r\nTitle=" + title + "\r\nFile=" + title + ".mp3");
+                if (!album.Texts.value(song).isEmpty())
+                    AppendLine(text, "Text=" + album.Texts[song]);
                 if (!title.startsWith("missing"))
                     QFile(folder + title + ".mp3").open(QIODevice::WriteOnly);
             }

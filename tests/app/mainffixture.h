@@ -20,17 +20,19 @@
 #include <vector>
 
 // One album of a test list: its name and its song titles; a song's file is named after its title
-// with ".mp3" and created empty unless its title starts with "missing".
+// with ".mp3" and created empty unless its title starts with "missing". texts: the songs' text
+// files, in the order of the songs (missing or empty entries: none).
 struct TTestAlbum {
     TTestAlbum(const QString &name, const QStringList &songs, const QString &picture = {},
-               const QString &review = {})
-        : Name(name), Songs(songs), Picture(picture), Review(review)
+               const QString &review = {}, const QStringList &texts = {})
+        : Name(name), Songs(songs), Picture(picture), Review(review), Texts(texts)
     {
     }
     QString Name;
     QStringList Songs;
     QString Picture;
     QString Review;
+    QStringList Texts;
 };
 struct TTestArtist {
     TTestArtist(const QString &name, const std::vector<TTestAlbum> &albums,

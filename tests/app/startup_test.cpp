@@ -212,6 +212,16 @@ TEST_F(MainFTest, CommandLineListReplacesTheStartUpChoice)
     EXPECT_EQ(window->DiskID, "NoID"); // the disc beside the program is not this list
 }
 
+TEST_F(MainFTest, CommandLineM3u8ListAsTheFileManagerHandsItOver)
+{
+    Write("music/Утро.mp3", "");
+    TMainFOptions options = Options();
+    options.InitialList = Write("music/list.m3u8", "#EXTM3U\n#EXTINF:1,Утро\nУтро.mp3\n");
+    Start(options);
+    EXPECT_EQ(window->Settings.PlaylistType, 1);
+    EXPECT_EQ(SongTitles(), QStringList({"Утро"}));
+}
+
 TEST_F(MainFTest, CommandLineListThatIsTheRememberedOneResumesItsSong)
 {
     const QString list = WriteStandardList("lists/last.pl");
@@ -264,7 +274,7 @@ TEST_F(MainFTest, UnreadableAboutFileIsReportedAndItsPageStaysEmpty)
     WriteList("prog/Rock.pl", {{"A", {{"B", {"s"}}}}}, "About=about.txt\r\n");
     Start();
     ASSERT_EQ(prompt->Messages.size(), 1);
-    EXPECT_TRUE(prompt->Messages.first().startsWith("Не удается открыть файл "));
+    EXPECT_EQ(prompt->Messages.first(), "Это папка, а не файл: " + ProgramFolder() + "about.txt");
     EXPECT_TRUE(window->PageVisible(TMainF::InfoPage));
     EXPECT_TRUE(window->InfoTS->InfoRE->toPlainText().isEmpty());
     EXPECT_EQ(window->ExpandedSongs.Count(), 1); // the rebuild went on

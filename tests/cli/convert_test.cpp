@@ -35,6 +35,8 @@ TEST_F(CliTest, ConvertToM3uWritesFullPathsInPlayOrderWithCrLf)
     const CliResult r = Run({"convert", "disc.pl", "list.m3u"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(Read("list.m3u"), (InDir("@/blue/01.mp3\r\n@/blue/02.mp3\r\n")).toUtf8());
+    ASSERT_EQ(Run({"convert", "disc.pl", "list.M3U8"}).exitCode, 0);
+    EXPECT_EQ(Read("list.M3U8"), Read("list.m3u"));
 }
 
 TEST_F(CliTest, ConvertM3uToOwnListGivesItsOneArtistAndAlbum)

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
 
 namespace {
 
@@ -110,6 +111,8 @@ TEST_F(CliTest, TypeFollowsTheExtensionInAnyLetterCase)
     EXPECT_TRUE(Run({"dump", "LIST.PL"}).out.startsWith(R"({"type":"pl",)"));
     EXPECT_TRUE(Run({"dump", "Song.Mp3"}).out.startsWith(R"({"type":"single",)"));
     EXPECT_TRUE(Run({"dump", "list.M3u"}).out.startsWith(R"({"type":"m3u",)"));
+    Write("list.M3U8", "Song.Mp3\r\n");
+    EXPECT_TRUE(Run({"dump", "list.M3U8"}).out.startsWith(R"({"type":"m3u",)"));
     Write("song.mp1", "x");
     Write("song.mp2", "x");
     EXPECT_EQ(Run({"dump", "song.mp1"}).exitCode, 0);
@@ -131,6 +134,19 @@ TEST_F(CliTest, M3uListDumpsOneArtistNamedByTheListAndTitlesFromExtinf)
                   R"({"title":"Синяя группа - Утро","file":"@/m/01.mp3","picture":"","text":"","comment":""},)"
                   R"({"title":"C:\\music\\02.mp3","file":"C:\\music\\02.mp3","picture":"","text":"","comment":""},)"
                   R"({"title":"03.mp3","file":"@/m/sub/03.mp3","picture":"","text":"","comment":""}]}]}]})")));
+}
+
+TEST_F(CliTest, M3u8ListsOpenWithFileUrlsAndNoteTheStreamsLeftOut)
+{
+    Write("m/Утро.mp3", "x");
+    Write("m/list.m3u8", "#EXTM3U\nhttps://radio.example/live\nfile://" +
+                             QUrl::toPercentEncoding(Path("m/Утро.mp3"), "/") + "\n");
+    const CliResult r = Run({"dump", "m/list.m3u8"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(R"({"type":"m3u",)"));
+    EXPECT_TRUE(r.out.contains(InDir(R"({"title":"Утро.mp3","file":"@/m/Утро.mp3",)").toUtf8()));
+    EXPECT_EQ(r.err, "Сетевой адрес пропущен (воспроизводятся только файлы): "
+                     "https://radio.example/live\n");
 }
 
 TEST_F(CliTest, SingleFileGivenRelativelyDumpsItsFullPath)

@@ -5,6 +5,7 @@
 #include "platform/ioerror.h"
 
 #include <QDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,6 +68,51 @@ TEST(ReadM3U, OddInputs)
     EXPECT_EQ(Titles(*Read("\xCF\xE5\xF1\xED\xFF.mp3\n")), QStringList{"Песня.mp3"});
 }
 
+// Lists as the players of a Linux desktop write them: "file:" URLs and stream addresses.
+TEST(ReadM3U, FileUrlsAreLocalPathsAndNetworkAddressesAreLeftOut)
+{
+    TArtistColl artists;
+    const QStringList addresses = ReadM3U("#EXTM3U\n"
+                                          "#EXTINF:100,Radio\nhttp://radio.example/stream.mp3\n"
+                                          "file:///music/%D0%9F%D0%B5%D1%81%D0%BD%D1%8F%20one.mp3\n"
+                                          "FILE://localhost/music/a%23b.mp3\n"
+                                          "file:///C:/Music/x.mp3\nfile://nas/share/y.mp3\n"
+                                          "HTTPS://secure.example/a.mp3\r\nmms://old.example/live\n"
+                                          "E:\\drive.mp3\nab:not-a-url.mp3\nrtsp:no-slashes.mp3\n",
+                                          kList, artists);
+    EXPECT_EQ(addresses, (QStringList{"http://radio.example/stream.mp3", "file://nas/share/y.mp3",
+                                      "HTTPS://secure.example/a.mp3", "mms://old.example/live"}));
+    // The EXTINF line before a left-out address titles nothing else.
+    EXPECT_EQ(Describe(artists).toStdString(),
+              "artist|/music/list.m3u||\n"
+              " album|Содержимое:|||\n"
+              "  song|/music/Песня one.mp3|/music/Песня one.mp3|||\n"
+              "  song|/music/a#b.mp3|/music/a#b.mp3|||\n"
+              "  song|C:/Music/x.mp3|C:/Music/x.mp3|||\n"
+              "  song|E:\\drive.mp3|E:\\drive.mp3|||\n"
+              "  song|ab:not-a-url.mp3|/music/ab:not-a-url.mp3|||\n"
+              "  song|rtsp:no-slashes.mp3|/music/rtsp:no-slashes.mp3|||\n");
+}
+
+TEST(ReadM3U, AFileUrlOfAnExistingFileIsTitledByItsName)
+{
+    TTempFolder folder;
+    const QString file = folder.Write("Утро.mp3", "x");
+    TArtistColl artists;
+    ReadM3U(QUrl::fromLocalFile(file).toEncoded() + "\n", folder.Path("l.m3u8"), artists);
+    EXPECT_EQ(artists[0].Albums[0].Songs[0].File, file);
+    EXPECT_EQ(artists[0].Albums[0].Songs[0].Title, "Утро.mp3");
+}
+
+TEST(ReadM3U, M3u8ListsAreUtf8WhateverTheirBytes)
+{
+    const QByteArray cp1251 = "\xCF\xE5\xF1\xED\xFF.mp3\n"; // "Песня" in Windows-1251
+    EXPECT_EQ(Titles(*Read(cp1251, "/music/l.m3u")), QStringList{"Песня.mp3"});
+    EXPECT_EQ(Titles(*Read(cp1251, "/music/l.M3U8")),
+              QStringList{"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD.mp3"});
+    EXPECT_EQ(Titles(*Read("\xEF\xBB\xBF\xCE\xA9.mp3\n", "/music/l.m3u8")), QStringList{"Ω.mp3"});
+}
+
 TEST(LoadM3U, MissingFileChangesNothing)
 {
     TTempFolder folder;
@@ -122,6 +168,23 @@ TEST(SaveM3U, FullPathsWithCrLf)
     SaveM3U(folder.Path("list.m3u"), songs);
     EXPECT_EQ(ReadBytes(folder.Path("list.m3u")), M3UText(songs));
     EXPECT_THROW(SaveM3U(folder.Path("no/list.m3u"), songs), EIOError);
+}
+
+TEST(SaveM3U, M3u8ListsAreUtf8WithoutAByteOrderMark)
+{
+    TArtistColl artists;
+    artists.Add().Albums.Add().Songs.Add().File = "/music/Песня.mp3";
+    TExpandedSongColl songs;
+    FlattenLibrary(artists, songs, nullptr, {});
+    TTempFolder folder;
+    SaveM3U(folder.Path("list.m3u8"), songs);
+    SaveM3U(folder.Path("list.m3u"), songs);
+    const QByteArray utf8 = QStringLiteral("/music/Песня.mp3\r\n").toUtf8();
+    EXPECT_EQ(ReadBytes(folder.Path("list.m3u8")), utf8);
+    EXPECT_EQ(ReadBytes(folder.Path("list.m3u")), "\xEF\xBB\xBF" + utf8);
+    TArtistColl back;
+    ASSERT_TRUE(LoadM3U(folder.Path("list.m3u8"), back));
+    EXPECT_EQ(back[0].Albums[0].Songs[0].File, "/music/Песня.mp3");
 }
 
 class M3UPack : public ::testing::Test {
