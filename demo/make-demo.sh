@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
 # Makes the demo disc in this folder: two artists, three albums, six short songs with spoken
-# titles, covers, photos, song texts, reviews, histories, an HTML section with frames, three short
-# clips (MPG, AVI and WMV, one in a subfolder), readme.rtf and the list Demo.pl. Everything is generated here; nothing is taken from elsewhere.
-# Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv, perl and python3. Running it again
-# remakes the same files (sox -R keeps its dither repeatable).
+# titles, covers, photos, song texts, reviews, histories, an HTML section with frames, three
+# short clips (MPG, AVI and WMV, one in a subfolder), readme.rtf and the list Demo.pl. Everything
+# is generated here; nothing is taken from elsewhere.
+# Needs espeak-ng, sox, lame, ffmpeg, ImageMagick, iconv, perl and python3, and the program's
+# lorvanta-list (built; LORVANTA_LIST names another). Running it again remakes the same files
+# (sox -R keeps its dither repeatable).
+#
+# The disc is laid out as a disc author lays one out for building the list from folders: the
+# folder mp3 holds a folder per artist named "number-artist" (the number keeps the artists in
+# the order of the disc), holding a folder per album named "year - album", holding the songs and
+# their texts; covers and reviews hold a folder per artist
+# with a file per album, in album order; histories holds a file per artist. lorvanta-list scan
+# builds Demo.pl from them, and what folders cannot say is added to it afterwards.
 set -euo pipefail
 cd "$(dirname "$0")"
+list_tool=${LORVANTA_LIST:-$(pwd)/../build/bin/lorvanta-list}
+[ -x "$list_tool" ] || { echo "lorvanta-list not found at $list_tool: build it first"; exit 1; }
 
 FONT=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-rm -rf veter lesnaya photos html clips Demo.pl readme.rtf
-mkdir -p veter/sneg veter/doroga lesnaya/gavan lesnaya/foto photos/zal html clips/concert
+veter="01-Северный ветер"
+lesnaya="02-Анна Лесная"
+sneg="mp3/$veter/2001 - Первый снег"
+doroga="mp3/$veter/2004 - Дорога домой"
+gavan="mp3/$lesnaya/2003 - Тихая гавань"
+
+rm -rf mp3 covers reviews histories lesnaya photos html clips Demo.pl readme.rtf
+mkdir -p "$sneg" "$doroga" "$gavan" "covers/$veter" "covers/$lesnaya" "reviews/$veter" \
+  "reviews/$lesnaya" histories lesnaya/foto photos/zal html clips/concert
 
 # --- text helpers -------------------------------------------------------------------------------
 
@@ -134,20 +152,26 @@ PY
 
 # --- artists, albums, songs ---------------------------------------------------------------------
 
-song veter/sneg/01.mp3 "Первый снег" 4 220 277 2 44100 96
-id3v1 veter/sneg/01.mp3 "Первый снег" "Северный ветер" "Первый снег" 2001 "Демо-диск" 17
-song veter/sneg/02.mp3 "Зимняя дорога" 4 196 247 2 44100 96
-id3v1 veter/sneg/02.mp3 "Зимняя дорога" "Северный ветер" "Первый снег" 2001 "" 255
-song veter/doroga/01.mp3 "Огни вокзала" 3 262 330 2 44100 96
-song veter/doroga/02.mp3 "Дом у реки" 5 175 220 2 44100 96
-song lesnaya/gavan/01.mp3 "Тихая гавань" 4 330 392 1 22050 32
-id3v1 lesnaya/gavan/01.mp3 "Тихая гавань" "Анна Лесная" "Тихая гавань" 2003 "Моно-запись" 116
-song lesnaya/gavan/02.mp3 "Колыбельная" 3 294 370 2 44100 96
+# Song titles come from the tags; the one song without a tag is named by its file.
+song "$sneg/01.mp3" "Первый снег" 4 220 277 2 44100 96
+id3v1 "$sneg/01.mp3" "Первый снег" "Северный ветер" "Первый снег" 2001 "Демо-диск" 17
+song "$sneg/02.mp3" "Зимняя дорога" 4 196 247 2 44100 96
+id3v1 "$sneg/02.mp3" "Зимняя дорога" "Северный ветер" "Первый снег" 2001 "" 255
+song "$doroga/01.mp3" "Огни вокзала" 3 262 330 2 44100 96
+id3v1 "$doroga/01.mp3" "Огни вокзала" "Северный ветер" "Дорога домой" 2004 "" 17
+song "$doroga/02.mp3" "Дом у реки" 5 175 220 2 44100 96
+id3v1 "$doroga/02.mp3" "Дом у реки" "Северный ветер" "Дорога домой" 2004 "" 17
+song "$gavan/01.mp3" "Тихая гавань" 4 330 392 1 22050 32
+id3v1 "$gavan/01.mp3" "Тихая гавань" "Анна Лесная" "Тихая гавань" 2003 "Моно-запись" 116
+song "$gavan/02 Колыбельная.mp3" "Колыбельная" 3 294 370 2 44100 96
 
-picture veter/sneg/cover.jpg 200x200 '#1d3a6e' '#9fc3e8' 'Первый снег' -quality 80
-road_wmf veter/doroga/cover.wmf
-picture BMP3:lesnaya/gavan/cover.bmp 160x160 '#1d6e3a' '#9fe8c3' 'Тихая гавань' -colors 64 \
+# Covers and reviews pair with the albums by their order: the year names them.
+picture "covers/$veter/2001.jpg" 200x200 '#1d3a6e' '#9fc3e8' 'Первый снег' -quality 80
+road_wmf "covers/$veter/2004.wmf"
+picture "BMP3:covers/$lesnaya/2003.bmp" 160x160 '#1d6e3a' '#9fe8c3' 'Тихая гавань' -colors 64 \
   -type Palette -compress none
+# The HTML section shows the first cover under a name of its own.
+cp "covers/$veter/2001.jpg" html/sneg.jpg
 
 picture photos/zal/hall.jpg 320x240 '#202020' '#c08040' 'Зал' -quality 75
 picture photos/рассвет.jpg 320x240 '#402060' '#f0b060' 'Рассвет' -quality 75
@@ -157,7 +181,7 @@ picture BMP3:photos/zal/балкон.bmp 320x240 '#203040' '#a0c0e0' 'Балко
   -type Palette -compress none
 picture lesnaya/foto/portrait.jpg 240x320 '#305020' '#d0f0a0' 'Анна' -quality 75
 
-rtf >veter/history.rtf <<'EOF'
+rtf >"histories/$veter.rtf" <<'EOF'
 {\b\fs32 Северный ветер\b0\fs22\par}
 \par
 Группа «Северный ветер» собралась зимой в маленьком городе у моря. Первый альбом
@@ -169,7 +193,7 @@ rtf >veter/history.rtf <<'EOF'
 \tab Ольга Вьюгина \endash  клавиши\par
 EOF
 
-cp1251 >lesnaya/history.txt <<'EOF'
+cp1251 >"histories/$lesnaya.txt" <<'EOF'
 Анна Лесная
 
 Певица и автор песен. Пишет тихие песни о море, лесе и доме.
@@ -178,26 +202,27 @@ EOF
 
 printf 'foto\n' | cp1251 >lesnaya/pics.txt
 
-rtf >veter/sneg/review.rtf <<'EOF'
+rtf >"reviews/$veter/2001.rtf" <<'EOF'
 {\b Рецензия: «Первый снег» (2001)\b0\par}
 \par
 Спокойный и светлый дебют. {\cf1 Голос} и {\cf2 аккорды} \endash  ничего лишнего.\par
 Оценка: {\b 4 из 5}.\par
 EOF
 
-cp1251 >veter/doroga/review.txt <<'EOF'
+cp1251 >"reviews/$veter/2004.txt" <<'EOF'
 Рецензия: «Дорога домой» (2004)
 
 Второй альбом длиннее и теплее первого. Песни о дороге и возвращении.
 EOF
 
-cp1251 >lesnaya/gavan/review.txt <<'EOF'
+cp1251 >"reviews/$lesnaya/2003.txt" <<'EOF'
 Рецензия: «Тихая гавань» (2003)
 
 Запись сделана на один микрофон, поэтому первая песня звучит в моно.
 EOF
 
-rtf >veter/sneg/01.rtf <<'EOF'
+# Song texts lie beside the songs and pair with them by their order.
+rtf >"$sneg/01.rtf" <<'EOF'
 {\b Первый снег\b0\par}
 \par
 Первый снег ложится на крыши,\par
@@ -208,21 +233,21 @@ rtf >veter/sneg/01.rtf <<'EOF'
 мы идём домой.\par
 EOF
 
-cp1251 >veter/sneg/02.txt <<'EOF'
+cp1251 >"$sneg/02.txt" <<'EOF'
 Зимняя дорога
 
 Едем по зимней дороге,
 фонари стоят вдоль пути.
 EOF
 
-cp1251 >veter/doroga/01.txt <<'EOF'
+cp1251 >"$doroga/01.txt" <<'EOF'
 Огни вокзала
 
 Огни вокзала горят до утра,
 поезд уходит, и мне пора.
 EOF
 
-rtf >lesnaya/gavan/01.rtf <<'EOF'
+rtf >"$gavan/01.rtf" <<'EOF'
 \qc{\b\fs28 Тихая гавань\b0\fs22\par}
 \par
 В тихой гавани лодки спят,\par
@@ -286,7 +311,7 @@ html html/veter.htm <<'EOF'
 <body>
 <h2>Северный ветер</h2>
 <p>Альбомы: «Первый снег» (2001), «Дорога домой» (2004).</p>
-<p><img src="../veter/sneg/cover.jpg"></p>
+<p><img src="sneg.jpg"></p>
 </body>
 </html>
 EOF
@@ -316,75 +341,18 @@ ffmpeg -v error -y -f lavfi -i testsrc2=size=192x144:rate=25:duration=3 \
 
 # --- the list -----------------------------------------------------------------------------------
 
-cp1251 >Demo.pl <<'EOF'
-[Common]
-About=readme.rtf
-Photos=photos
-HTML=html\index.htm
-Clips=clips
-[Artist]
-Name=Северный ветер
-History=veter\history.rtf
-Albums=2
+"$list_tool" scan mp3 Demo.pl --covers covers --texts mp3 --reviews reviews --histories histories \
+  --artist '%N-%I'
 
-[Album]
-Name=Первый снег
-Year=2001
-Picture=veter\sneg\cover.jpg
-Retsenzia=veter\sneg\review.rtf
-Songs=2
-
-[Song]
-Title=Первый снег
-File=veter\sneg\01.mp3
-Text=veter\sneg\01.rtf
-Comment=Запись с репетиции
-
-[Song]
-Title=Зимняя дорога
-File=veter\sneg\02.mp3
-Text=veter\sneg\02.txt
-
-[Album]
-Name=Дорога домой
-Year=2004
-Picture=veter\doroga\cover.wmf
-Retsenzia=veter\doroga\review.txt
-Songs=2
-
-[Song]
-Title=Огни вокзала
-File=veter\doroga\01.mp3
-Text=veter\doroga\01.txt
-
-[Song]
-Title=Дом у реки
-File=veter\doroga\02.mp3
-Picture=photos\stage.jpg
-
-[Artist]
-Name=Анна Лесная
-History=lesnaya\history.txt
-PicPaths=lesnaya\pics.txt
-Albums=1
-
-[Album]
-Name=Тихая гавань
-Year=2003
-Picture=lesnaya\gavan\cover.bmp
-Retsenzia=lesnaya\gavan\review.txt
-Songs=2
-
-[Song]
-Title=Тихая гавань
-File=lesnaya\gavan\01.mp3
-Text=lesnaya\gavan\01.rtf
-Comment=Моно
-
-[Song]
-Title=Колыбельная
-File=lesnaya\gavan\02.mp3
-
-EOF
+# What the folders cannot say: the disc-wide entries, the singer's picture-folder file and the
+# photo of one song.
+iconv -f CP1251 -t UTF-8 Demo.pl | perl -0pe '
+  BEGIN { $added = 0 }
+  $added += s/^\[Common\]\r\n/[Common]\r\nAbout=readme.rtf\r\nPhotos=photos\r\nHTML=html\\index.htm\r\nClips=clips\r\n/;
+  $added += s/(\nName=Анна Лесная\r\nHistory=[^\r]*\r\n)/${1}PicPaths=lesnaya\\pics.txt\r\n/;
+  $added += s/(\nTitle=Дом у реки\r\nFile=[^\r]*\r\n)/${1}Picture=photos\\stage.jpg\r\n/;
+  END { die "Demo.pl: not every addition found its place\n" unless $added == 3 }
+' | iconv -f UTF-8 -t CP1251 >"$work/Demo.pl"
+mv "$work/Demo.pl" Demo.pl
 
 du -sh .

@@ -2,7 +2,8 @@
 // - the 16x16 tree thumbnail of a 3000x3000 cover of about 1 MB (load, header, DCT-scaled decode
 //   and scaling) against `djpeg -scale 1/8` on the same file, run side by side, and against
 //   decoding the cover whole;
-// - decoding a 12-megapixel photo at natural size (part of the next-photo step).
+// - decoding a 12-megapixel photo whole at natural size (the next-photo step decodes only the part
+//   in view; bench-picturepages times that step against its target).
 // The pictures are made here from blurred noise with ImageMagick.
 
 #include "imaging/jpegdecoder.h"
@@ -127,7 +128,6 @@ int main()
     Report("thumbnail / djpeg -scale 1/8", ours / theirs, "x", "<= 1.3", ours <= 1.3 * theirs);
     Report("whole decode of the cover / thumbnail", full / ours, "x", ">= 2", full >= 2 * ours);
     const double decode = Median(photoDecode);
-    Report("decode of a 12-megapixel photo at natural size", decode, "ms",
-           "< 80 (whole next-photo step)", decode < 80);
+    Report("whole decode of a 12-megapixel photo at natural size", decode, "ms");
     return 0;
 }

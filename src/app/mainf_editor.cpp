@@ -20,6 +20,8 @@ TEditorNodeImages EditorImages(const TSongsTree &tree)
 
 bool TMainF::RunEditor(TEditorF &editor)
 {
+    editor.FolderImport = {fOptions.SettingsFile, Settings.ImportArtistTemplate,
+                           Settings.ImportAlbumTemplate};
     if (Prompt().ShowModal(&editor) != QDialog::Accepted)
         return false;
     DiscPaths.PhotosFolder = editor.edPhotoPath->text();

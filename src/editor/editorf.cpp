@@ -200,7 +200,6 @@ QWidget *TEditorF::CreateBottomPanel()
     BitBtn2 = button("BitBtn2", "&Из папок...");
     BitBtn2->setToolTip("Автоматическое создание списка воспроизведения из папок");
     BitBtn2->setStatusTip(BitBtn2->toolTip());
-    BitBtn2->setEnabled(false);
     OkBtn = button("OkBtn", "&OK");
     OkBtn->setDefault(true);
     CancelBtn = button("CancelBtn", "От&мена");
@@ -285,7 +284,8 @@ void TEditorF::ConnectHandlers()
         {BrwsForHTML, &TEditorF::BrwsForHTMLClick},
         {BrwsForClips, &TEditorF::BrwsForClipsClick},
         {BrwsForAbout, &TEditorF::BrwsForAboutClick},
-        {BitBtn1, &TEditorF::BitBtn1Click}};
+        {BitBtn1, &TEditorF::BitBtn1Click},
+        {BitBtn2, &TEditorF::BitBtn2Click}};
     for (const auto &[button, handler] : buttons)
         on(button, &QAbstractButton::clicked, handler);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);

@@ -13,6 +13,7 @@
 //   editorf_details.cpp  the detail panel: showing a node, writing edits into the model
 //   editorf_commands.cpp FillTree, new, move, delete, clear, from file
 //   editorf_browse.cpp   the file and folder dialogs: browsing, adding files, whole albums
+//   editorf_folders.cpp  building the whole list from folders ("&Из папок...")
 
 #include "editor/editortree.h"
 #include "library/model.h"
@@ -37,6 +38,15 @@ class TEditorF : public QDialog {
 public:
     // images: the node images of the main window's tree.
     explicit TEditorF(QWidget *parent = nullptr, const TEditorNodeImages &images = {});
+
+    // What the folders dialog starts from: the settings store whose template presets it offers
+    // (empty: the default place) and the program's current import templates.
+    struct TFolderImport {
+        QString SettingsFile;
+        QString ArtistTemplate = QStringLiteral("%I");
+        QString AlbumTemplate = QStringLiteral("%Y - %A");
+    };
+    TFolderImport FolderImport;
 
     // The library being edited, and the positions of the selected node and its ancestors.
     TArtistColl Artists;
@@ -71,6 +81,10 @@ public:
     void SetCovArtsMIClick();
     void SetRetsMIClick();
     void BitBtn1Click(); // help
+    // "&Из папок...": replaces the list by one built from the folders the folders dialog names.
+    // Cancel or an empty MP3 folder leave the list as it was, and so does a template error
+    // (reported), even one found only at the first folder name.
+    void BitBtn2Click();
     // Shows or hides the pop-up menu's items for the selected node and the enabled commands.
     void PopupMenu2Popup();
 
@@ -85,9 +99,7 @@ public:
     QPushButton *GetTitleAndCommentBtn, *ClearValuesBtn;
     QLineEdit *edPhotoPath, *edHTML, *edClips, *edAbout;
     QToolButton *BrwsForPhoto, *BrwsForHTML, *BrwsForClips, *BrwsForAbout;
-    // BitBtn2 ("&Из папок...") is the entry to building the list from folders: disabled until
-    // that command is connected to it.
-    QPushButton *BitBtn1, *BitBtn2, *OkBtn, *CancelBtn;
+    QPushButton *BitBtn1, *BitBtn2, *OkBtn, *CancelBtn; // help, from folders, OK, Cancel
     QStatusBar *StatusBar1;
     QMenu *PopupMenu2;
     QAction *NewArtMI, *NewAlbMI, *NewSongMI, *ChangeFileMI, *ChangeRetsMI, *ChangePicMI,

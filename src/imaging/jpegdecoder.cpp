@@ -2,9 +2,8 @@
 
 #include "imaging/limits.h"
 #include "imaging/pictureerror.h"
-#include "imaging/rasterdata.h"
 
-#include <QPainter>
+#include <climits>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h wants FILE declared
 #include <jpeglib.h>
@@ -15,6 +14,9 @@ namespace {
 constexpr int kMaxJpegScans = 1000;
 // libjpeg's own allocations (coefficient buffers of progressive files) stop here.
 constexpr long kMaxJpegMemory = 512L * 1024 * 1024;
+// Pixels decoded beyond the sides of a part wanted (a colour plane at half resolution upsampled
+// reads one neighbour on each side).
+constexpr int kPartContext = 8;
 
 struct TJpegError {
     jpeg_error_mgr manager;
@@ -48,6 +50,9 @@ struct TJpegRun {
     unsigned long size;
     int denominator; // 0: read the header only
     QImage *image;   // filled by AllocateImage, owned by the caller
+    // The part wanted, in pixels of the scaled picture (x, y, width, height); width 0: all of it.
+    // Given back as the part decoded: the block column and row at or before its top left.
+    unsigned left = 0, top = 0, columns = 0, rows = 0;
     int width = 0, height = 0;
     char message[JMSG_LENGTH_MAX] = {};
 };
@@ -84,20 +89,49 @@ void CmykRowToRgb(unsigned char *row, int width, bool inverted)
     }
 }
 
-void ReadRows(j_decompress_ptr cinfo, unsigned char *bits, qsizetype bytesPerLine)
+// Reads the rows from the current one up to end into bits, whose first row is the current one.
+void ReadRows(j_decompress_ptr cinfo, unsigned char *bits, qsizetype bytesPerLine, JDIMENSION end)
 {
     const bool cmyk = cinfo->out_color_space == JCS_CMYK;
-    while (cinfo->output_scanline < cinfo->output_height) {
+    const JDIMENSION start = cinfo->output_scanline;
+    while (cinfo->output_scanline < end) {
         const JDIMENSION first = cinfo->output_scanline;
         JSAMPROW rows[16];
-        const JDIMENSION wanted = std::min<JDIMENSION>(16, cinfo->output_height - first);
+        const JDIMENSION wanted = std::min<JDIMENSION>(16, end - first);
         for (JDIMENSION i = 0; i < wanted; ++i)
-            rows[i] = bits + qsizetype(first + i) * bytesPerLine;
+            rows[i] = bits + qsizetype(first - start + i) * bytesPerLine;
         const JDIMENSION got = jpeg_read_scanlines(cinfo, rows, wanted);
         if (got == 0) break;
         for (JDIMENSION i = 0; cmyk && i < got; ++i)
             CmykRowToRgb(rows[i], int(cinfo->output_width), cinfo->saw_Adobe_marker);
     }
+}
+
+// Narrows the decompression to the part run asks for: columns by whole blocks through libjpeg's
+// crop, rows by skipping whole rows of blocks above it (a skip that starts or ends inside one is
+// where libjpeg has gone wrong before) and stopping below it. Sets run to the part decoded and
+// returns the row after its last.
+JDIMENSION NarrowToPart(j_decompress_ptr cinfo, TJpegRun &run)
+{
+    if (run.columns == 0) {
+        run.left = run.top = 0;
+        run.columns = cinfo->output_width;
+        run.rows = cinfo->output_height;
+        return cinfo->output_height;
+    }
+    const JDIMENSION end = std::min<JDIMENSION>(run.top + run.rows, cinfo->output_height);
+    JDIMENSION left = std::min<JDIMENSION>(run.left, cinfo->output_width - 1);
+    JDIMENSION columns = std::min<JDIMENSION>(run.columns, cinfo->output_width - left);
+    if (left > 0 || columns < cinfo->output_width) jpeg_crop_scanline(cinfo, &left, &columns);
+    const JDIMENSION blockRows =
+        JDIMENSION(cinfo->max_v_samp_factor) * JDIMENSION(cinfo->min_DCT_scaled_size);
+    const JDIMENSION top = std::min(run.top, end - 1) / blockRows * blockRows;
+    if (top > 0) jpeg_skip_scanlines(cinfo, top);
+    run.left = left;
+    run.top = cinfo->output_scanline;
+    run.columns = cinfo->output_width;
+    run.rows = end - run.top;
+    return end;
 }
 
 // Runs libjpeg over the bytes; false with run.message set when it failed.
@@ -131,14 +165,14 @@ bool RunJpeg(TJpegRun &run)
         cinfo.scale_denom = unsigned(run.denominator);
         cinfo.out_color_space = OutputSpace(cinfo.jpeg_color_space);
         jpeg_start_decompress(&cinfo);
+        const JDIMENSION end = NarrowToPart(&cinfo, run);
         const QImage::Format format = cinfo.out_color_space == JCS_GRAYSCALE
                                           ? QImage::Format_Grayscale8
                                           : QImage::Format_RGB32;
-        unsigned char *bits =
-            AllocateImage(run.image, int(cinfo.output_width), int(cinfo.output_height), format);
+        unsigned char *bits = AllocateImage(run.image, int(run.columns), int(run.rows), format);
         ok = bits != nullptr;
         if (ok)
-            ReadRows(&cinfo, bits, run.image->bytesPerLine());
+            ReadRows(&cinfo, bits, run.image->bytesPerLine(), end);
         else
             std::snprintf(run.message, sizeof run.message, "out of memory");
     }
@@ -159,39 +193,6 @@ TJpegRun MakeRun(QByteArrayView bytes, int denominator, QImage *image)
     return run;
 }
 
-// A JPEG file: the header read when opened, the pixels decoded at the size last drawn.
-class TJpegData : public TPictureData {
-public:
-    TJpegData(QByteArray bytes, QSize size) : fBytes(std::move(bytes)), fSize(size) {}
-    QSize NaturalSize() const override { return fSize; }
-
-    void Draw(QPainter &painter, const QRectF &target) const override
-    {
-        const QSize device = painter.worldTransform().mapRect(target).size().toSize();
-        const int denominator = JpegScaleDenominator(fSize, device);
-        if (denominator != fCachedDenominator) {
-            fCachedDenominator = denominator; // a failed decode is not tried again at this scale
-            try {
-                fCached = DecodeJpeg(fBytes, denominator);
-            } catch (const EPictureError &) {
-                fCached = QImage();
-            }
-        }
-        DrawImageStretched(painter, target, fCached);
-    }
-
-    QImage Render(QSize size) const override
-    {
-        return ScaledExactly(DecodeJpeg(fBytes, JpegScaleDenominator(fSize, size)), size);
-    }
-
-private:
-    QByteArray fBytes;
-    QSize fSize;
-    mutable QImage fCached; // the last decode for drawing, at 1/fCachedDenominator
-    mutable int fCachedDenominator = 0;
-};
-
 } // namespace
 
 QSize ReadJpegSize(QByteArrayView bytes)
@@ -201,13 +202,19 @@ QSize ReadJpegSize(QByteArrayView bytes)
     return {run.width, run.height};
 }
 
+QSize JpegScaledSize(QSize natural, int denominator)
+{
+    return {(natural.width() + denominator - 1) / denominator,
+            (natural.height() + denominator - 1) / denominator};
+}
+
 int JpegScaleDenominator(QSize natural, QSize wanted)
 {
     if (wanted.isEmpty()) return 1;
     for (int denominator : {8, 4, 2}) {
-        const int width = (natural.width() + denominator - 1) / denominator;
-        const int height = (natural.height() + denominator - 1) / denominator;
-        if (width >= wanted.width() && height >= wanted.height()) return denominator;
+        const QSize scaled = JpegScaledSize(natural, denominator);
+        if (scaled.width() >= wanted.width() && scaled.height() >= wanted.height())
+            return denominator;
     }
     return 1;
 }
@@ -220,12 +227,19 @@ QImage DecodeJpeg(QByteArrayView bytes, int denominator)
     return image;
 }
 
-std::unique_ptr<TPictureData> OpenJpeg(const QByteArray &bytes)
+TJpegPart DecodeJpegPart(QByteArrayView bytes, int denominator, const QRect &wanted)
 {
-    const QSize size = ReadJpegSize(bytes);
-    if (!IsAcceptablePictureSize(size))
-        throw EPictureError(QStringLiteral("Рисунок JPEG слишком велик: %1x%2")
-                                .arg(size.width())
-                                .arg(size.height()));
-    return std::make_unique<TJpegData>(bytes, size);
+    if ((wanted & QRect(0, 0, INT_MAX, INT_MAX)).isEmpty()) return {};
+    // Decoded with neighbours on every side, so that the edges of the crop and of the skip, where
+    // the upsampling lacks them, stay outside wanted.
+    const QRect part = wanted.adjusted(-kPartContext, -kPartContext, kPartContext, 0) &
+                       QRect(0, 0, INT_MAX, INT_MAX);
+    QImage image;
+    TJpegRun run = MakeRun(bytes, denominator, &image);
+    run.left = unsigned(part.left());
+    run.top = unsigned(part.top());
+    run.columns = unsigned(part.width());
+    run.rows = unsigned(part.height());
+    if (!RunJpeg(run)) Fail(run);
+    return {image, QPoint(int(run.left), int(run.top))};
 }

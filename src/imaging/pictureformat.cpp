@@ -1,7 +1,7 @@
 #include "imaging/pictureformat.h"
 
 #include "imaging/gifdecoder.h"
-#include "imaging/jpegdecoder.h"
+#include "imaging/jpegpicture.h"
 #include "imaging/metafile.h"
 #include "imaging/rasterdata.h"
 

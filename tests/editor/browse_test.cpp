@@ -282,7 +282,8 @@ TEST_F(EditorTest, HelpShowsTheEditorTopicAndTheButtonsCloseTheWindow)
     EXPECT_EQ(THelpWindow::TopicPage(10), "editor.html");
     help->close();
 
-    EXPECT_FALSE(editor->BitBtn2->isEnabled()) << "building from folders comes with its dialog";
+    EXPECT_TRUE(editor->BitBtn2->isEnabled());
+    EXPECT_EQ(editor->BitBtn2->toolTip(), "Автоматическое создание списка воспроизведения из папок");
     editor->OkBtn->click();
     EXPECT_EQ(editor->result(), QDialog::Accepted);
     editor->CancelBtn->click();

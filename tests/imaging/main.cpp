@@ -1,12 +1,12 @@
-// Metafile text needs fonts, and fonts a GUI application: offscreen, as on a machine without a
-// display.
-#include <QGuiApplication>
+// Metafile text needs fonts, and fonts a GUI application; the scroll area tests need widgets:
+// offscreen, as on a machine without a display.
+#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
