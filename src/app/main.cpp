@@ -6,6 +6,7 @@
 #include "app/mainf.h"
 #include "app/qtprompt.h"
 #include "app/signalclose.h"
+#include "app/singleinstance.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -59,7 +60,11 @@ int main(int argc, char *argv[])
     if (arguments.size() > 1)
         options.InitialList = QFileInfo(arguments[1]).absoluteFilePath();
 
+    TSingleInstance instance;
+    if (!instance.Claim(options.InitialList))
+        return 0; // the running program opens it
     TMainF window(options);
+    instance.SetReceiver([&window](const QString &fileName) { window.OpenHandedFile(fileName); });
     int result = 0;
     if (!signalled) {
         window.show();
