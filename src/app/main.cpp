@@ -4,6 +4,7 @@
 #include "app/discstart.h"
 #include "platform/errorreport.h"
 #include "app/mainf.h"
+#include "app/mpris.h"
 #include "app/qtprompt.h"
 #include "app/signalclose.h"
 #include "app/singleinstance.h"
@@ -65,6 +66,7 @@ int main(int argc, char *argv[])
         return 0; // the running program opens it
     TMainF window(options);
     instance.SetReceiver([&window](const QString &fileName) { window.OpenHandedFile(fileName); });
+    TMprisService mpris(window);
     int result = 0;
     if (!signalled) {
         window.show();
