@@ -4,8 +4,10 @@
 #include "app/discstart.h"
 #include "platform/errorreport.h"
 #include "app/mainf.h"
+#include "app/mpris.h"
 #include "app/qtprompt.h"
 #include "app/signalclose.h"
+#include "app/singleinstance.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -59,7 +61,12 @@ int main(int argc, char *argv[])
     if (arguments.size() > 1)
         options.InitialList = QFileInfo(arguments[1]).absoluteFilePath();
 
+    TSingleInstance instance;
+    if (!instance.Claim(options.InitialList))
+        return 0; // the running program opens it
     TMainF window(options);
+    instance.SetReceiver([&window](const QString &fileName) { window.OpenHandedFile(fileName); });
+    TMprisService mpris(window);
     int result = 0;
     if (!signalled) {
         window.show();

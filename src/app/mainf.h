@@ -161,6 +161,11 @@ public:
     void LoadSingleFile(const QString &fileName);
     // Loads fileName with the loader of listType (0 own, 1 M3U, 2 sound file; others: nothing).
     void LoadList(const QString &fileName, int listType);
+    // A file handed over by a program started later: opened as a list named on the command line
+    // is, once no list is being read or rebuilt and no dialog is open; the window comes to the
+    // front.
+    // Empty: only the window comes to the front.
+    void OpenHandedFile(const QString &fileName);
     void NewMIClick();
     void OpenMIClick();
     void SaveMIClick();
@@ -186,6 +191,7 @@ protected:
 private:
     // Tells that a loaded M3U list named network addresses, which are not in the play list.
     void ReportNetworkAddresses(const QStringList &addresses);
+    void OpenHandedFiles();
     struct TControls;
     void CreateControls();
     void CreatePages();
@@ -238,4 +244,5 @@ private:
     bool fShutDown = false;
     bool fReadingList = false;   // a list is being read: events run, but the window must stay
     bool fCloseAfterRead = false; // a close arrived meanwhile
+    QStringList fHandedFiles; // handed over while the window could not open them
 };

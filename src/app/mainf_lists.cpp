@@ -3,16 +3,18 @@
 
 #include "app/listtypes.h"
 #include "app/mainf.h"
+#include "platform/errorreport.h"
 #include "library/m3u.h"
 #include "library/playlistfile.h"
 #include "platform/prompt.h"
 #include "transport/playcontrol.h"
 #include "views/songdialogs.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -126,6 +128,39 @@ void TMainF::OpenMIClick()
     const int type =
         choice->FilterIndex <= 3 ? choice->FilterIndex - 1 : ListTypeOfFile(choice->FileName);
     LoadList(choice->FileName, type);
+}
+
+void TMainF::OpenHandedFile(const QString &fileName)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    if (fileName.isEmpty() || !QFileInfo(fileName).isAbsolute())
+        return;
+    fHandedFiles << fileName;
+    OpenHandedFiles();
+}
+
+void TMainF::OpenHandedFiles()
+{
+    if (fShutDown || fHandedFiles.isEmpty())
+        return;
+    if (fReadingList || Rebuilding || QApplication::activeModalWidget()) {
+        // Retried until the list is read, its content scanned (the first scan waits for the
+        // window to show) or the dialog closed: a rebuild meanwhile would be refused.
+        QTimer::singleShot(250, this, &TMainF::OpenHandedFiles);
+        return;
+    }
+    const QString fileName = fHandedFiles.takeLast(); // the latest wish wins
+    fHandedFiles.clear();
+    const int type = ListTypeOfFile(fileName);
+    if (type == UnknownListType)
+        return;
+    DiskID = NoDiskID;
+    fPlayControl->SongIndex = 0;
+    Settings.SongPicIdx = 0;
+    RunReporting(this, [&] { LoadList(fileName, type); });
 }
 
 void TMainF::SaveMIClick()

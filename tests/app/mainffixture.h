@@ -12,6 +12,8 @@
 #include "scriptedprompt.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -44,6 +46,16 @@ struct TTestArtist {
     std::vector<TTestAlbum> Albums;
     QString History;
 };
+
+// Runs the event loop until done() holds, ms at most; what done() says at the end. Calls that the
+// window answers from this same thread (a socket, the bus) need it.
+template <typename Done> bool SpinUntil(Done done, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
 
 class MainFTest : public testing::Test {
 protected:
