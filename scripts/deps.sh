@@ -11,7 +11,7 @@ packages=(
   libbenchmark-dev xvfb xauth xdotool pulseaudio pulseaudio-utils mpg123 mpv lame twolame sox
   ffmpeg imagemagick espeak-ng python3 fonts-dejavu-core qt6-translations-l10n clang libclang-rt-14-dev
   librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin file
-  dbus-daemon
+  dbus-daemon man-db dpkg-dev lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,12 +2,13 @@
 // SIGTERM and SIGINT so that the settings are written.
 
 #include "app/discstart.h"
-#include "platform/errorreport.h"
 #include "app/mainf.h"
 #include "app/mpris.h"
 #include "app/qtprompt.h"
 #include "app/signalclose.h"
 #include "app/singleinstance.h"
+#include "platform/commandline.h"
+#include "platform/errorreport.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -31,10 +32,42 @@ public:
     }
 };
 
+// The options Qt's application objects take for themselves; accepted here and left to them.
+QList<QCommandLineOption> QtOwnOptions()
+{
+    QList<QCommandLineOption> options;
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle",
+                             "title", "session", "display", "name", "style", "stylesheet"})
+        options.append(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("x")));
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        options.append(QCommandLineOption(QString::fromLatin1(name)));
+    return options;
+}
+
+// Read before the window system is reached, so that --help and --version need no display.
+TCommandLine PlayerCommandLine()
+{
+    TCommandLine line(QStringLiteral("lorvanta"), QStringLiteral("[ПАРАМЕТРЫ] [ФАЙЛ]"),
+                      QStringLiteral("Lorvanta 2.0: оболочка музыкального диска. Без файла "
+                                     "открывает список диска, лежащий рядом с программой."));
+    line.AddVersionOption();
+    line.AddHiddenOptions(QtOwnOptions());
+    line.SetArguments(0, 1,
+                      {{QStringLiteral("ФАЙЛ"),
+                        QStringLiteral("список (.pl, .m3u, .m3u8) или песня (.mp3, .mp2), "
+                                       "открываемые при запуске")}});
+    return line;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    TCommandLine commandLine = PlayerCommandLine();
+    if (const std::optional<int> status = commandLine.Parse(DecodedArguments(argc, argv)))
+        return *status;
+
     TLorvantaApplication app(argc, argv);
     app.setApplicationName("Lorvanta 2.0");
     app.setProperty("HelpFile", "lorvanta.hlp");
@@ -56,10 +89,9 @@ int main(int argc, char *argv[])
     });
 
     TMainFOptions options;
-    const QStringList arguments = app.arguments();
-    options.ProgramFile = InvokedProgramFile(arguments.value(0));
-    if (arguments.size() > 1)
-        options.InitialList = QFileInfo(arguments[1]).absoluteFilePath();
+    options.ProgramFile = InvokedProgramFile(app.arguments().value(0));
+    if (!commandLine.Arguments().isEmpty())
+        options.InitialList = QFileInfo(commandLine.Arguments().constFirst()).absoluteFilePath();
 
     TSingleInstance instance;
     if (!instance.Claim(options.InitialList))
@@ -72,7 +104,6 @@ int main(int argc, char *argv[])
         window.show();
         result = app.exec();
     }
-    if (signalled)
-        window.CloseWithoutQuery();
+    if (signalled) window.CloseWithoutQuery();
     return result;
 }

@@ -7,18 +7,18 @@
 #include <QRandomGenerator>
 #include <unistd.h>
 
-TEST_F(CliTest, MisusedCommandLinesAreBadInput)
+// A misused command line is not bad input: status 2 and the usage, never a partial run.
+TEST_F(CliTest, MisusedCommandLinesAreAnsweredWithTheUsage)
 {
     Write("a.pl", "[Artist]\r\n");
-    ExpectBadInput(Run({}));
-    ExpectBadInput(Run({"a.pl"}));
-    ExpectBadInput(Run({"list", "a.pl"}));
-    ExpectBadInput(Run({"dump"}));
-    ExpectBadInput(Run({"dump", "a.pl", "a.pl"}));
-    ExpectBadInput(Run({"dump", "--verbose", "a.pl"}));
-    ExpectBadInput(Run({"convert", "a.pl"}));
-    ExpectBadInput(Run({"tags"}));
-    ExpectBadInput(Run({"tags", "--summary", "a.pl"}));
+    for (const QStringList &args : {QStringList{}, QStringList{"a.pl"}, QStringList{"list", "a.pl"},
+                                    QStringList{"dump"}, QStringList{"dump", "a.pl", "a.pl"},
+                                    QStringList{"dump", "--verbose", "a.pl"},
+                                    QStringList{"convert", "a.pl"}, QStringList{"tags"},
+                                    QStringList{"tags", "--summary", "a.pl"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        ExpectMisuse(Run(args));
+    }
 }
 
 TEST_F(CliTest, MissingFilesAreBadInputForEveryType)

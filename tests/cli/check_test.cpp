@@ -154,12 +154,12 @@ TEST_F(CheckTest, AnM3uListNamesItsSongsAsTheSongsOfOneAlbum)
 TEST_F(CheckTest, BadInputIsReportedLikeTheOtherCommands)
 {
     Write("notes.txt", "");
-    ExpectBadInput(Run({"check"}));
+    ExpectMisuse(Run({"check"}));
     ExpectBadInput(Run({"check", "none.pl"}));
     ExpectBadInput(Run({"check", "notes.txt"}));
     ExpectBadInput(Run({"check", "bell"}));
-    ExpectBadInput(Run({"check", "disc.pl", "other.pl"}));
-    ExpectBadInput(Run({"check", "disc.pl", "--covers", "x"}));
+    ExpectMisuse(Run({"check", "disc.pl", "other.pl"}));
+    ExpectMisuse(Run({"check", "disc.pl", "--covers", "x"}));
     const CliResult r = Run({"check", "none.pl"});
     EXPECT_EQ(QString::fromUtf8(r.err), InDir("lorvanta-list: Файл не найден: @/none.pl\n"));
 }

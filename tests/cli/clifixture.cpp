@@ -57,3 +57,10 @@ void ExpectBadInput(const CliResult &result)
     EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
     EXPECT_TRUE(result.err.endsWith('\n'));
 }
+
+void ExpectMisuse(const CliResult &result)
+{
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
+    EXPECT_TRUE(result.err.contains("\nИспользование: lorvanta-list")) << result.err.toStdString();
+}

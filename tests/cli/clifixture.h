@@ -35,3 +35,7 @@ protected:
 // Checks a failure the way lorvanta-list reports bad input: status 1, nothing on standard
 // output, exactly one line on standard error.
 void ExpectBadInput(const CliResult &result);
+
+// Checks a misused command line: status 2, nothing on standard output, the usage on standard
+// error.
+void ExpectMisuse(const CliResult &result);

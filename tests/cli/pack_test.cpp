@@ -91,9 +91,9 @@ TEST_F(CliTest, PackRefusesAMainListNotEndingInM3uAndTemplatesWithoutValue)
 {
     WriteCp1251("disc.pl", QString::fromUtf8(kList));
     ExpectBadInput(Run({"pack", "disc.pl", "pack.pl"}));
-    ExpectBadInput(Run({"pack", "disc.pl", "pack.m3u", "--artist"}));
-    ExpectBadInput(Run({"pack", "disc.pl", "pack.m3u", "--summary"}));
-    ExpectBadInput(Run({"pack", "disc.pl"}));
+    ExpectMisuse(Run({"pack", "disc.pl", "pack.m3u", "--artist"}));
+    ExpectMisuse(Run({"pack", "disc.pl", "pack.m3u", "--summary"}));
+    ExpectMisuse(Run({"pack", "disc.pl"}));
     EXPECT_EQ(FilesUnder(fDir.path()), QStringList({"disc.pl"}));
 }
 

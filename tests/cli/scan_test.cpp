@@ -107,16 +107,16 @@ TEST_F(ScanTest, TemplateErrorsWriteNothing)
     }
 }
 
-TEST_F(ScanTest, MisuseIsBadInput)
+TEST_F(ScanTest, MisuseAndBadInputWriteNothing)
 {
     Write("file.mp3", "");
-    ExpectBadInput(Run({"scan", "disc/MP3"}));
+    ExpectMisuse(Run({"scan", "disc/MP3"}));
     ExpectBadInput(Run({"scan", "disc/MP3", "out.txt"}));
-    ExpectBadInput(Run({"scan", "disc/MP3", "out.pl", "--photos", "x"}));
-    ExpectBadInput(Run({"scan", "disc/MP3", "out.pl", "--covers"}));
+    ExpectMisuse(Run({"scan", "disc/MP3", "out.pl", "--photos", "x"}));
+    ExpectMisuse(Run({"scan", "disc/MP3", "out.pl", "--covers"}));
     ExpectBadInput(Run({"scan", "nothing", "out.pl"}));
     ExpectBadInput(Run({"scan", "file.mp3", "out.pl"}));
-    ExpectBadInput(Run({"pack", "a.pl", "out.m3u", "--covers", "x"}));
+    ExpectMisuse(Run({"pack", "a.pl", "out.m3u", "--covers", "x"}));
     EXPECT_FALSE(QFile::exists(Path("out.pl")));
     EXPECT_FALSE(QFile::exists(Path("out.txt")));
 }

@@ -59,9 +59,9 @@ TEST_F(CliTest, TextNeedsNoDisplay)
 TEST_F(CliTest, TextOfMissingFoldersDevicesOrUnreadableFilesIsBadInput)
 {
     Write("folder.rtf/x", "x");
-    ExpectBadInput(Run({"text"}));
-    ExpectBadInput(Run({"text", "a.rtf", "b.rtf"}));
-    ExpectBadInput(Run({"text", "--summary", "a.rtf"}));
+    ExpectMisuse(Run({"text"}));
+    ExpectMisuse(Run({"text", "a.rtf", "b.rtf"}));
+    ExpectMisuse(Run({"text", "--summary", "a.rtf"}));
     ExpectBadInput(Run({"text", "none.rtf"}));
     ExpectBadInput(Run({"text", "folder.rtf"}));
     ExpectBadInput(Run({"text", "/dev/zero"}));

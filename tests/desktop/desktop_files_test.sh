@@ -6,10 +6,7 @@
 set -euo pipefail
 src=$1
 build=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+source "$(dirname "$0")/../support/checks.sh"
 
 entry=$src/lorvanta.desktop
 metainfo=$src/org.lorvanta.lorvanta.metainfo.xml
@@ -62,5 +59,4 @@ module.pl application/x-perl
 strict.pl application/x-perl
 TABLE
 
-[ "$failures" -eq 0 ] && echo "desktop files: all checks passed"
-exit $((failures > 0))
+finish "desktop files"

@@ -5,11 +5,8 @@
 # Usage: install_tree_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/checks.sh"
 prefix=$work/prefix
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 
@@ -22,6 +19,8 @@ expected=(
   share/metainfo/org.lorvanta.lorvanta.metainfo.xml
   share/mime/packages/lorvanta.xml
   share/icons/hicolor/scalable/apps/lorvanta.svg
+  share/man/man1/lorvanta.1.gz
+  share/man/man1/lorvanta-list.1.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/lorvanta.png")
@@ -72,5 +71,4 @@ if ! run_player without | grep -q 'mpegdll.so:'; then
   fail "the player without its decoder library did not say so"
 fi
 
-[ "$failures" -eq 0 ] && echo "install tree: all checks passed"
-exit $((failures > 0))
+finish "install tree"
