@@ -195,10 +195,10 @@ std::vector<int> Distribute(int amount, std::vector<std::int64_t> weights)
 
 } // namespace
 
-std::vector<TFrameLength> ParseFrameLengths(QStringView spec)
+std::vector<TFrameLength> ParseFrameLengths(QStringView text)
 {
     std::vector<TFrameLength> lengths;
-    for (QStringView part : spec.split(u',')) {
+    for (QStringView part : text.split(u',')) {
         part = part.trimmed();
         if (part.isEmpty()) continue;
         if (lengths.size() >= size_t(kMaxFramesPerDocument)) break;

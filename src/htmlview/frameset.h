@@ -41,7 +41,7 @@ inline constexpr int kMaxFramesPerDocument = 32;
 
 // The lengths of a rows= or cols= value; an entry that is no length counts as "*". At most
 // kMaxFramesPerDocument entries.
-std::vector<TFrameLength> ParseFrameLengths(QStringView spec);
+std::vector<TFrameLength> ParseFrameLengths(QStringView text);
 
 // The document's frameset: its first <frameset> when no <body> comes before it and it holds at
 // least one frame. Framesets without frames are dropped; the content of <noframes> is skipped.

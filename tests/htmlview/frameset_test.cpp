@@ -29,7 +29,7 @@ std::string ShapeOf(const QString &html)
 TEST(FrameLengths, AreReadLikeBrowsersReadThem)
 {
     const struct {
-        const char *Spec;
+        const char *Text;
         std::vector<TFrameLength> Lengths;
     } cases[] = {
         {"120,30%,*,3*",
@@ -40,14 +40,14 @@ TEST(FrameLengths, AreReadLikeBrowsersReadThem)
         {"", {}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(ParseFrameLengths(QString(c.Spec)), c.Lengths) << c.Spec;
+        EXPECT_EQ(ParseFrameLengths(QString(c.Text)), c.Lengths) << c.Text;
     EXPECT_EQ(ParseFrameLengths(QString("*,").repeated(100)).size(), size_t(kMaxFramesPerDocument));
 }
 
 TEST(FrameSizes, ShareTheSpaceAndAlwaysAddUp)
 {
     const struct {
-        const char *Spec;
+        const char *Text;
         int Total;
         std::vector<int> Sizes;
     } cases[] = {
@@ -65,7 +65,7 @@ TEST(FrameSizes, ShareTheSpaceAndAlwaysAddUp)
         {"100,*", -5, {0, 0}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(FrameSizes(ParseFrameLengths(QString(c.Spec)), c.Total), c.Sizes) << c.Spec;
+        EXPECT_EQ(FrameSizes(ParseFrameLengths(QString(c.Text)), c.Total), c.Sizes) << c.Text;
 }
 
 TEST(FrameSetParser, FindsTheShapeOfTheFrameset)
