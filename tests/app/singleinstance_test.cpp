@@ -131,7 +131,10 @@ protected:
         QDir().mkpath(Path("runtime"));
         QFile::setPermissions(Path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QDir().mkpath(Path("config/quillmarsh"));
-        WriteSettings(AllSettings({"\"PlayOnRun\"=dword:00000000", "\"SaveListFileNameOnExit\"=dword:00000001"}));
+        // The state file carries the caption, and so tells when the handed list is shown.
+        WriteSettings(AllSettings({"\"PlayOnRun\"=dword:00000000", "\"SaveListFileNameOnExit\"=dword:00000001",
+                                   "\"HasLogFile\"=dword:00000001",
+                                   "\"LogFileName\"=\"" + Path("state.txt") + "\""}));
         ASSERT_TRUE(QFile::rename(SettingsFile(), Path("config/quillmarsh/lorvanta.reg")));
         fFirstList = WriteList("one/list.pl", {{"Blue", {{"First", {"a"}}}}});
         fSecondList = WriteList("two/list.pl", {{"Green", {{"Only", {"e"}}}}});
@@ -177,10 +180,23 @@ protected:
         return false;
     }
 
+    // Waits (ten seconds at most) until the first program shows the handed list's song: the
+    // list opens from the event loop once the program has settled, later on a loaded machine.
+    bool ShowsHandedList() const
+    {
+        for (int tries = 0; tries < 200; ++tries) {
+            QFile state(Path("state.txt"));
+            if (state.open(QIODevice::ReadOnly) && state.readAll().contains("Green"))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+
     // Ends the first program as the session would and returns the list it remembered.
     QByteArray EndFirstAndReadSettings()
     {
-        QThread::msleep(500); // the handed list is opened from the event loop
+        EXPECT_TRUE(ShowsHandedList());
         ::kill(pid_t(fFirst.processId()), SIGTERM);
         EXPECT_TRUE(fFirst.waitForFinished(5000));
         QFile settings(Path("config/quillmarsh/lorvanta.reg"));
