@@ -58,9 +58,9 @@ TServerStream ReadOwnStream()
 TSilentStream::TSilentStream()
 {
     fThread = std::thread([this] {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, 44100, 2};
         pa_simple *stream = pa_simple_new(nullptr, "mixer test", PA_STREAM_PLAYBACK, nullptr,
-                                          "silence", &spec, nullptr, nullptr, nullptr);
+                                          "silence", &format, nullptr, nullptr, nullptr);
         const std::vector<char> silence(4410 * 4); // 100 ms
         while (stream && !fStop &&
                pa_simple_write(stream, silence.data(), silence.size(), nullptr) == 0) {
