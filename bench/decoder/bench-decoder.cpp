@@ -4,6 +4,7 @@
 // files are made here from synthetic speech.
 
 #include "decoder/player.h"
+#include "decoder/soundoutput.h"
 #include "pulsesink.h"
 
 #include <algorithm>

@@ -20,7 +20,6 @@ Player::~Player()
 {
     endSession();
     stream_.reset();
-    sound_.close();
 }
 
 Player::Lock Player::enter()
@@ -62,9 +61,7 @@ void Player::deinit()
     auto lock = enter();
     endSession();
     stream_.reset();
-    sound_.close();
-    if (SDL_WasInit(SDL_INIT_AUDIO))
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    releaseSoundSystem();
     mode_ = kReady;
 }
 
@@ -189,9 +186,10 @@ std::unique_ptr<Session> Player::makeSession(const SessionParams &params)
             return nullptr;
         return std::make_unique<FileSession>(params, std::move(writer));
     }
-    if (!sound_.open(info.rate, info.channels, soundDevice_))
+    auto output = openSoundOutput(info.rate, info.channels, soundDevice_);
+    if (!output)
         return nullptr;
-    return std::make_unique<SoundSession>(params, sound_);
+    return std::make_unique<SoundSession>(params, std::move(output));
 }
 
 void Player::close()
@@ -222,6 +220,12 @@ int Player::mode()
         fail(kOutputDeviceFailure);
     }
     return mode_;
+}
+
+int64_t Player::firstDeliveryNs()
+{
+    std::lock_guard lock(lock_);
+    return session_ ? session_->firstDeliveryNs() : 0;
 }
 
 int Player::currentPos()

@@ -6,7 +6,6 @@
 #include "decoder/bytesource.h"
 #include "decoder/mpegstream.h"
 #include "decoder/session.h"
-#include "decoder/soundoutput.h"
 
 #include <atomic>
 #include <memory>
@@ -47,7 +46,7 @@ public:
     int lastError() const { return error_.load(); }
 
     // When the device first took audio in the current run (steady-clock ns; 0 before).
-    int64_t firstDeliveryNs() { return sound_.firstDeliveryNs(); }
+    int64_t firstDeliveryNs();
 
 private:
     using Lock = std::unique_lock<std::mutex>;
@@ -66,7 +65,6 @@ private:
     std::mutex decodeMutex_; // guards stream_ while a session runs
     std::unique_ptr<MpegStream> stream_;
     std::unique_ptr<Session> session_;
-    SoundOutput sound_;
     int mode_ = kReady;
     int outputDevice_ = kSoundOutput;
     std::string outFile_;

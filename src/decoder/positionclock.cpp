@@ -27,6 +27,14 @@ void PositionClock::delivered(int64_t frames, int64_t nowNs)
     lastNs_ = nowNs;
 }
 
+void PositionClock::measured(int64_t latencyFrames, int64_t nowNs)
+{
+    if (delivered_ == 0)
+        return; // nothing of this run has been taken yet
+    latency_ = std::max<int64_t>(0, latencyFrames);
+    lastNs_ = nowNs;
+}
+
 int64_t PositionClock::heard(int64_t nowNs)
 {
     if (delivered_ > 0) {

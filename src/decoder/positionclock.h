@@ -1,8 +1,9 @@
 #pragma once
 // The sample being heard, estimated from when the sound device takes audio. The device asks for
 // one buffer (`chunk` frames) at a time and holds `latency` frames it has taken but not yet
-// played; between two requests the estimate runs with the clock, and it never passes the audio
-// that was handed over. All times are steady-clock nanoseconds. Not thread-safe.
+// played, a fixed amount or, where the device can tell, as it last said; between two requests the
+// estimate runs with the clock, and it never passes the audio that was handed over. All times are
+// steady-clock nanoseconds. Not thread-safe.
 
 #include <cstdint>
 
@@ -14,6 +15,8 @@ public:
     void reset(int64_t startSample, int rate, int chunkFrames, int latencyFrames);
     // The device took `frames` frames of audio at `nowNs`.
     void delivered(int64_t frames, int64_t nowNs);
+    // The device holds `latencyFrames` frames it has taken but not played, at `nowNs`.
+    void measured(int64_t latencyFrames, int64_t nowNs);
     // No more audio follows for now (the end, or a pause): what was handed over plays out.
     void setDraining(bool draining) { draining_ = draining; }
     // The sample being heard at `nowNs`; never less than an earlier answer since reset().

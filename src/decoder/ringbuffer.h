@@ -27,8 +27,10 @@ public:
     }
     size_t writable() const
     {
-        return capacity() - static_cast<size_t>(written_.load(std::memory_order_relaxed) -
+        // A step back while the writer was filling can leave more than the capacity readable.
+        const size_t used = static_cast<size_t>(written_.load(std::memory_order_relaxed) -
                                                 read_.load(std::memory_order_acquire));
+        return used < capacity() ? capacity() - used : 0;
     }
 
     // The contiguous free space the writer may fill now; commit() what it filled.

@@ -6,9 +6,10 @@
 // - The session thread decodes. It holds `decodeMutex` (shared with the player, which owns the
 //   stream) while it touches the stream; a seek takes the same lock, so the stream is never used
 //   by two threads at once.
-// - SDL's audio thread (sound only) reads the ring without a lock (one reader, one writer) and
-//   wakes the session thread through `mutex_` when the ring wants a refill or has run empty.
-// - Lock order, never reversed: SDL's device lock, then `decodeMutex`, then `mutex_`.
+// - The sound device's thread (sound only) reads the ring without a lock (one reader, one writer)
+//   and wakes the session thread through `mutex_` when the ring wants a refill or has run empty.
+// - Lock order, never reversed: the device's lock (SDL's device lock, or the PulseAudio main
+//   loop's), then `decodeMutex`, then `mutex_`; the position clock's own lock is taken last.
 // - The end byte is written once, atomically, by the session thread after the last sample has
 //   been played or the file is complete; `finished_` and `failed_` are atomics the player reads.
 

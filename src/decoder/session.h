@@ -38,6 +38,9 @@ public:
     virtual bool seek(int64_t sample) = 0;
     // The sample being heard (sound) or about to be written (file).
     virtual int64_t position() = 0;
+    // When the sound device first took audio in this run (steady-clock ns; 0 before, or for a
+    // file).
+    virtual int64_t firstDeliveryNs() { return 0; }
     // True once the thread is over: the end was reached (the end byte is set) or output failed.
     bool finished() const { return finished_.load(std::memory_order_acquire); }
     bool failed() const { return failed_.load(std::memory_order_acquire); }

@@ -1,67 +1,75 @@
 #pragma once
-// The SDL2 audio device, open while a run plays or pauses (a stopped player holds no device and
-// costs no CPU). Its callback, on SDL's audio thread, copies decoded samples from the ring and
-// tells the position clock how much audio the device took.
+// The sound device a run plays through, open while the run plays or pauses (a stopped player
+// holds no device and costs no CPU). The device reads decoded samples from the run's ring on a
+// thread of its own and tells the position clock how much audio it took.
+//
+// Two devices: the sound server's own client library where a PulseAudio (or PipeWire) server
+// answers, which keeps a long buffer yet pauses and seeks at once by dropping it; SDL2 elsewhere
+// (plain ALSA).
 
 #include "decoder/positionclock.h"
 #include "decoder/ringbuffer.h"
 
-#include <SDL.h>
-
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 
 namespace mpegdll {
 
 class SoundOutput {
 public:
-    SoundOutput() = default;
-    ~SoundOutput();
-    SoundOutput(const SoundOutput &) = delete;
-    SoundOutput &operator=(const SoundOutput &) = delete;
+    virtual ~SoundOutput() = default;
 
-    // Opens the device (`deviceNumber` 0 default, n > 0 the n-th SDL lists) for the format,
-    // paused; false when there is no such device.
-    bool open(int rate, int channels, int deviceNumber);
-    void close();
-    bool lost() const;
+    // Stops taking audio and lets go of the device; no callback runs afterwards.
+    virtual void close() = 0;
+    // The device went away while open (the server stopped, the card was pulled).
+    virtual bool lost() const = 0;
 
-    // Plays `ring` from `startSample` on; `onSpace` runs (on the audio thread) when the ring has
-    // room for a refill or has run empty. The device plays until pause() or close().
-    void attach(RingBuffer *ring, int64_t startSample, std::function<void()> onSpace);
+    // Plays `ring` from `startSample` on; `onSpace` runs (on the device's thread) when the ring
+    // has room for a refill, has run empty, or the device was lost. The device plays until
+    // pause() or close().
+    virtual void attach(RingBuffer *ring, int64_t startSample, std::function<void()> onSpace) = 0;
+    // The ring has been refilled: a device that asked for more than the ring held takes it now.
+    virtual void refilled() {}
     // Stops taking audio; the position stays at the sample being heard, which is where resume()
     // goes on.
-    void pause();
-    void resume();
-    // Runs `change` while the callback is held off, with the position restarting at startSample.
-    void restartAt(int64_t startSample, const std::function<void()> &change);
+    virtual void pause() = 0;
+    virtual void resume() = 0;
+    // Runs `change` while the device's thread is held off, with the position restarting at
+    // startSample; audio the device still holds is dropped where it can be.
+    virtual void restartAt(int64_t startSample, const std::function<void()> &change) = 0;
     // No more audio will come: the estimate runs to the last sample handed over.
     void setDraining(bool draining);
 
     int64_t heard();
     int64_t playedOutAtNs();
     int64_t firstDeliveryNs();
-    // Frames from the callback's hand-over until they are heard.
-    int latencyFrames() const { return latencyFrames_; }
+    // The most the device may hold taken but not yet heard, which the ring keeps for a pause to
+    // step back over.
+    virtual int heldFrames() const = 0;
+    // The most the device takes at one request: the ring holds at least two of these.
+    virtual int requestFrames() const = 0;
+
+protected:
+    // The position clock, shared between the device's thread and the callers.
+    void resetClock(int64_t startSample, int rate, int chunkFrames, int latencyFrames);
+    // The device took `frames` frames; it holds `latencyFrames` frames not yet heard where it can
+    // tell (negative: it cannot).
+    void delivered(int64_t frames, int64_t latencyFrames = -1);
+    void measured(int64_t latencyFrames);
+    int64_t handedOverEnd();
 
 private:
-    static void callback(void *self, Uint8 *stream, int len);
-    void fill(int16_t *out, size_t samples);
-    void resetClock(int64_t startSample);
-
-    SDL_AudioDeviceID device_ = 0;
-    SDL_AudioSpec spec_{};
-    int latencyFrames_ = 0;
-    RingBuffer *ring_ = nullptr;     // set and cleared with the callback held off
-    std::function<void()> onSpace_;  // likewise
-    std::mutex clockMutex_;          // guards clock_ between the callback and the callers
+    std::mutex clockMutex_;
     PositionClock clock_;
 };
 
-// Frames from the callback's hand-over until they are heard, for an opened `device` behind a
-// sound server holding `serverMs` (0: one more buffer of the device's size).
-int latencyFramesFor(const SDL_AudioSpec &device, int serverMs);
+// Opens the sound device (`deviceNumber` 0 the default, n > 0 the n-th the sound system lists)
+// for the format, not yet playing; null when there is no such device.
+std::unique_ptr<SoundOutput> openSoundOutput(int rate, int channels, int deviceNumber);
+// Lets go of what the sound system keeps between runs.
+void releaseSoundSystem();
 
 // Nanoseconds of the steady clock.
 int64_t nowNs();

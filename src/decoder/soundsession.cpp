@@ -6,8 +6,9 @@
 namespace mpegdll {
 namespace {
 
-// About a third of a second of audio at 44.1 kHz; refilled when half of it has been played. The
-// ring also keeps what the device took but has not played yet, for a pause to step back over.
+// At least about a third of a second of audio at 44.1 kHz, and two of the device's requests;
+// refilled when half of it has been played. The ring also keeps what the device took but has not
+// played yet, for a pause to step back over.
 constexpr size_t kRingFrames = 16384;
 // Time allowed after the estimated play-out before the end is announced: the end byte must never
 // come before the last sample has been heard.
@@ -19,24 +20,26 @@ constexpr auto kDevicePoll = std::chrono::milliseconds(250);
 
 } // namespace
 
-SoundSession::SoundSession(const SessionParams &params, SoundOutput &output)
-    : Session(params), output_(output),
-      ring_(kRingFrames * static_cast<size_t>(params.stream->info().channels),
-            static_cast<size_t>(output.latencyFrames() * params.stream->info().channels))
+SoundSession::SoundSession(const SessionParams &params, std::unique_ptr<SoundOutput> output)
+    : Session(params), output_(std::move(output)),
+      ring_(std::max(kRingFrames, 2 * static_cast<size_t>(output_->requestFrames())) *
+                static_cast<size_t>(params.stream->info().channels),
+            static_cast<size_t>(output_->heldFrames()) *
+                static_cast<size_t>(params.stream->info().channels))
 {
 }
 
 SoundSession::~SoundSession()
 {
     stop();
-    output_.close(); // before the ring goes
+    output_->close(); // before the ring goes
 }
 
 void SoundSession::prime()
 {
     const int64_t start = params_.stream->position();
     decodeChunk(); // the device gets audio with its first request
-    output_.attach(&ring_, start, [this] { wakeThread(); });
+    output_->attach(&ring_, start, [this] { wakeThread(); });
 }
 
 void SoundSession::decodeChunk()
@@ -58,8 +61,8 @@ void SoundSession::decodeChunk()
 
 bool SoundSession::endIsDue(std::unique_lock<std::mutex> &lock)
 {
-    output_.setDraining(true);
-    const int64_t due = output_.playedOutAtNs() + kEndMarginNs;
+    output_->setDraining(true);
+    const int64_t due = output_->playedOutAtNs() + kEndMarginNs;
     const int64_t wait = due - nowNs();
     if (wait <= 0)
         return true;
@@ -71,13 +74,14 @@ void SoundSession::run()
 {
     std::unique_lock lock(mutex_);
     while (!stopRequested_) {
-        if (output_.lost()) {
+        if (output_->lost()) {
             signalFailure();
             return;
         }
         if (!decodedAll_ && ring_.writable() >= ring_.capacity() / 2) {
             lock.unlock();
             decodeChunk();
+            output_->refilled();
             lock.lock();
         } else if (decodedAll_ && !paused_ && ring_.readable() == 0) {
             if (endIsDue(lock)) {
@@ -93,7 +97,7 @@ void SoundSession::run()
 bool SoundSession::seek(int64_t sample)
 {
     bool moved = false;
-    output_.restartAt(sample, [&] {
+    output_->restartAt(sample, [&] {
         std::lock_guard decodeLock(*params_.decodeMutex);
         std::lock_guard lock(mutex_);
         ring_.clear();
@@ -107,9 +111,9 @@ bool SoundSession::seek(int64_t sample)
 void SoundSession::pauseOutput(bool paused)
 {
     if (paused)
-        output_.pause();
+        output_->pause();
     else
-        output_.resume();
+        output_->resume();
 }
 
 } // namespace mpegdll

@@ -6,15 +6,18 @@
 #include "decoder/session.h"
 #include "decoder/soundoutput.h"
 
+#include <memory>
+
 namespace mpegdll {
 
 class SoundSession : public Session {
 public:
-    SoundSession(const SessionParams &params, SoundOutput &output);
+    SoundSession(const SessionParams &params, std::unique_ptr<SoundOutput> output);
     ~SoundSession() override;
 
     bool seek(int64_t sample) override;
-    int64_t position() override { return output_.heard(); }
+    int64_t position() override { return output_->heard(); }
+    int64_t firstDeliveryNs() override { return output_->firstDeliveryNs(); }
 
 protected:
     void prime() override;
@@ -25,7 +28,7 @@ private:
     void decodeChunk();
     bool endIsDue(std::unique_lock<std::mutex> &lock);
 
-    SoundOutput &output_;
+    std::unique_ptr<SoundOutput> output_;
     RingBuffer ring_;
     bool decodedAll_ = false; // under mutex_
 };

@@ -58,6 +58,25 @@ TEST(PositionClock, DrainingPlaysOutEverythingHandedOver)
     EXPECT_EQ(clock.playedOutAtNs(), 40 * kMs);
 }
 
+// A device that reports what it holds: the estimate follows each report, also one that says the
+// device holds more than was thought (no jump backwards) and one made before any delivery.
+TEST(PositionClock, FollowsTheLatencyTheDeviceReports)
+{
+    auto clock = startedClock();
+    clock.measured(0, 0); // nothing of this run taken yet: ignored
+    EXPECT_EQ(clock.heard(10 * kMs), 5000);
+    clock.delivered(100, 100 * kMs);
+    clock.measured(70, 100 * kMs);
+    EXPECT_EQ(clock.heard(100 * kMs), 5030);
+    EXPECT_EQ(clock.heard(110 * kMs), 5040);
+    clock.measured(75, 120 * kMs); // the sink was slower than the clock: 25 heard, not 40
+    EXPECT_EQ(clock.heard(120 * kMs), 5040);
+    EXPECT_EQ(clock.heard(135 * kMs), 5040);
+    EXPECT_EQ(clock.heard(140 * kMs), 5045);
+    EXPECT_EQ(clock.heard(300 * kMs), 5045); // no request since: one buffer at most
+    EXPECT_EQ(clock.playedOutAtNs(), 195 * kMs);
+}
+
 TEST(PositionClock, KnowsTheEndOfWhatWasHandedOver)
 {
     auto clock = startedClock();

@@ -1,6 +1,5 @@
-// Playback through a real-time sound device (a PulseAudio null sink). The sink's first wake-up
-// can take half a second, so these tests measure rates and intervals once the position moves,
-// never times from "Play".
+// Playback through a real-time sound device (a PulseAudio null sink), once the sink is awake.
+// These tests measure rates and intervals once the position moves, never times from "Play".
 
 #include "mpegdll_loader.h"
 #include "pulsesink.h"
@@ -34,6 +33,8 @@ protected:
     {
         if (!sink.running())
             GTEST_SKIP() << "pulseaudio cannot start here";
+        // Until then the sink takes seconds of audio at once and reports times no card would.
+        sink.waitUntilAwake();
     }
     void TearDown() override { mpegdll().Close(); }
 
