@@ -99,8 +99,8 @@ double median(std::vector<double> values)
 }
 
 // "Play" returns once decoded audio waits in the ring the device reads and the device runs; the
-// device then takes it with its next request, after the buffer of silence SDL hands a new device
-// (and, on the null sink, after the sink's slow first wake-up).
+// device then takes it with the server's first request (on a fresh null sink, only after the
+// sink's slow first wake-up, which the benchmark waits out first).
 void benchLatency(const std::string &mp3)
 {
     Player &player = Player::instance();

@@ -102,8 +102,8 @@ MPEGDLL_API void ResetPlayerMode(void);
 // stream that cannot seek, 2 when nothing is open.
 MPEGDLL_API void Seek(int32_t ms);
 // Sound device for the next start: 0 (or negative) the default output; n > 0 the n-th output
-// device SDL lists (SDL_GetAudioDeviceName(n - 1, 0)). A number beyond the list fails at "Play"
-// with 5.
+// device the sound system lists (the sound server's n-th sink, or without a server the n-th
+// SDL_GetAudioDeviceName(n - 1, 0)). A number beyond the list fails at "Play" with 5.
 MPEGDLL_API void SetSndDevice(int32_t device);
 // The code of the last failure (table above).
 MPEGDLL_API int32_t LastError(void);
