@@ -217,11 +217,7 @@ void PulseOutput::pause()
     flush();
     // What the server held is dropped, and the run goes on from the sample heard now: the ring
     // steps back over the rest, so the resume loses nothing.
-    const int64_t at = heard();
-    const int64_t end = handedOverEnd();
-    const size_t channels = spec_.channels;
-    const size_t stepped = ring_->unread(static_cast<size_t>(end - at) * channels);
-    restartClock(end - static_cast<int64_t>(stepped / channels));
+    restartClock(stepBackToHeard(*ring_, spec_.channels));
 }
 
 void PulseOutput::resume()

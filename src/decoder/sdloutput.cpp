@@ -94,11 +94,7 @@ void SdlOutput::pause()
     // What the device still holds plays out, but the run goes on from the sample heard now: the
     // ring steps back over the rest, so the resume loses nothing.
     SDL_LockAudioDevice(device_);
-    const int64_t at = heard();
-    const int64_t end = handedOverEnd();
-    const size_t channels = spec_.channels;
-    const size_t stepped = ring_->unread(static_cast<size_t>(end - at) * channels);
-    restartClock(end - static_cast<int64_t>(stepped / channels));
+    restartClock(stepBackToHeard(*ring_, spec_.channels));
     SDL_UnlockAudioDevice(device_);
 }
 

@@ -55,10 +55,13 @@ void SoundOutput::measured(int64_t latencyFrames)
     clock_.measured(latencyFrames, nowNs());
 }
 
-int64_t SoundOutput::handedOverEnd()
+int64_t SoundOutput::stepBackToHeard(RingBuffer &ring, int channels)
 {
     std::lock_guard lock(clockMutex_);
-    return clock_.handedOverEnd();
+    const int64_t end = clock_.handedOverEnd();
+    const int64_t unheard = end - clock_.heard(nowNs());
+    const size_t stepped = ring.unread(static_cast<size_t>(unheard * channels));
+    return end - static_cast<int64_t>(stepped) / channels;
 }
 
 void SoundOutput::setDraining(bool draining)

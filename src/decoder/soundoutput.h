@@ -58,7 +58,9 @@ protected:
     // tell (negative: it cannot).
     void delivered(int64_t frames, int64_t latencyFrames = -1);
     void measured(int64_t latencyFrames);
-    int64_t handedOverEnd();
+    // Makes the audio handed over but not yet heard readable again in `ring`, as far as the ring
+    // kept it; the sample the run goes on from.
+    int64_t stepBackToHeard(RingBuffer &ring, int channels);
 
 private:
     std::mutex clockMutex_;
