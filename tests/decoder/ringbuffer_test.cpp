@@ -65,6 +65,33 @@ TEST(RingBuffer, StepsBackOverKeptSamplesOnly)
     EXPECT_EQ(out[0], next - static_cast<int16_t>(before) - 2);
 }
 
+// A pause after the decoder has refilled the ring: the step back leaves more than the capacity
+// readable, and the writer must then find no room rather than room that wraps over it.
+TEST(RingBuffer, StepBackOverAFullRingLeavesTheWriterNoRoom)
+{
+    mpegdll::RingBuffer ring(8, 4);
+    int16_t next = 0;
+    const auto fill = [&] {
+        size_t room = 0;
+        int16_t *span = ring.writeSpan(room);
+        for (size_t i = 0; i < room; ++i)
+            span[i] = next++;
+        ring.commit(room);
+    };
+    fill();
+    int16_t out[12];
+    ring.read(out, 4);
+    fill(); // full again
+    EXPECT_EQ(ring.unread(4), 4u);
+    EXPECT_EQ(ring.writable(), 0u);
+    size_t room = 1;
+    ring.writeSpan(room);
+    EXPECT_EQ(room, 0u);
+    ASSERT_EQ(ring.read(out, 12), 12u);
+    for (int16_t i = 0; i < 12; ++i)
+        EXPECT_EQ(out[i], i);
+}
+
 TEST(RingBuffer, NothingToStepBackOverAfterClear)
 {
     mpegdll::RingBuffer ring(4, 4);
