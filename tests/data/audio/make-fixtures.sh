@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Makes the decoder's fixture files in this folder: short tones encoded by lame (MPEG-1, 2 and 2.5
+# Makes the decoder's fixture files in this folder: short tones and a sweep encoded by lame (MPEG-1, 2 and 2.5
 # layer III, constant and variable bit rate) and twolame (layer II), silent layer I frames written
 # by hand (no encoder for layer I exists here), and bad input. Needs sox, lame, twolame and
 # ImageMagick. The files are committed; run this again only to change them.
@@ -25,6 +25,9 @@ lame --quiet -b 64 -m m "$(tone 32000 1 1.5)" cbr64-32k-mono.mp3
 lame --quiet -V 4 -m j "$(tone 48000 2 2)" vbr-48k-joint.mp3
 lame --quiet -b 64 -m j "$(tone 22050 2 1)" mpeg2-22k-joint.mp3
 lame --quiet -b 32 -m m "$(tone 8000 1 1)" mpeg25-8k-mono.mp3 # room for the gapless tag
+# A rising sweep: every stretch of it is unlike any other, so heard audio can be found in it.
+sox -R -n -r 44100 -b 16 -c 1 "$tmp/sweep.wav" synth 4 sine 200-4000 vol 0.5
+lame --quiet -b 64 -m m "$tmp/sweep.wav" sweep-44k-mono.mp3
 twolame --quiet -b 192 -m s "$(tone 44100 2 2)" layer2-44k-stereo.mp2
 twolame --quiet -b 128 -m d "$(tone 48000 2 1)" layer2-48k-dual.mp2
 
